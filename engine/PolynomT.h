@@ -1,0 +1,70 @@
+#pragma once
+// PolynomT: a real polynomial of degree at most 9 with its plotting window.
+//
+// Koeff[i] is the coefficient of x^i, i = 0..9. Every test of a coefficient against zero is
+// exact (-0.0 is zero, NaN is not). An operation that produces a polynomial stores its result in
+// the object it is called on and forms it in a temporary first, so the target may also be an
+// operand. Copying and all arithmetic move coefficients only; the plotting window (xmin, xmax,
+// ymin, ymax) is written by EckenErmitteln alone.
+//
+// The numeric services the type relies on (FindeKP, Runden, RundnfAusg, xhoch, the shift's
+// scratch state) belong to the main window and are reached through HauptF().
+
+#include <array>
+#include <string>
+#include <vector>
+
+class PolynomT {
+public:
+    std::array<double, 10> Koeff{};
+    double xmin = 0.0;
+    double xmax = 0.0;
+    double ymin = 0.0;
+    double ymax = 0.0;
+
+    // Highest i with Koeff[i] != 0; -1 for the zero polynomial.
+    int grad() const;
+    void Summe(const PolynomT& a, const PolynomT& b);
+    void SMal(double r, const PolynomT& p);
+    void Abl(const PolynomT& p);
+    // Horner's rule over all ten coefficients.
+    double FWert(double x) const;
+    bool IstNull() const;
+    bool IstKonstant() const;
+    void Diff(const PolynomT& a, const PolynomT& b);
+    // Copies the ten coefficients of p; the plotting windows stay where they are.
+    void KopieVon(const PolynomT& p);
+    // The polynomial text form: "1  - x  + 2x^2  ", "0" for the zero polynomial.
+    std::string Term2String() const;
+    void zeigen() const;
+    // Requires a.grad() + b.grad() <= 9.
+    void Produkt(const PolynomT& a, const PolynomT& b);
+    // xs[0] holds the number of points N, xs[1..N] and ys[1..N] the points; both arrays have
+    // ten elements.
+    void Interpol(const std::vector<double>& xs, const std::vector<double>& ys);
+    void Nullen();
+    // The quotient of p by (x - b); the remainder is dropped.
+    void PdurchxminusB(const PolynomT& p, double b);
+    // The real factor form, such as "( x + 1) * ( x-1) * 2".
+    std::string Faktorform() const;
+    std::string NullstellenString() const;
+    double Integral(double a, double b) const;
+    // Fills z with the real zeros as a counted array; untouched for degree below 1.
+    void Nullstellenmenge(std::vector<double>& z) const;
+    // Area enclosed by the graph and the x-axis between the first and the last real zero.
+    double Umrandet() const;
+    void Differenz(const PolynomT& a, const PolynomT& b);
+    // Exchanges the coefficients with p ("switch"; the word is taken in C++).
+    void Switch(PolynomT& p);
+    // Sets the plotting window from the counted array of critical points.
+    void EckenErmitteln(const std::vector<double>& kp);
+    // This polynomial := p(x - d).
+    void xVerschiebungUm(double d);
+
+    // True when every coefficient is finite: operations that can overflow are checked with it
+    // before their result is used.
+    bool IstEndlich() const;
+
+private:
+    void Prim(int n, const std::vector<double>& xs);
+};

@@ -1,0 +1,42 @@
+#pragma once
+// Start-up, event loop and shutdown of the application.
+
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <memory>
+
+class MenuBar;
+
+class Application {
+public:
+    virtual ~Application() = default;
+    MenuBar* MenuBar_ = nullptr;  // shared with the main window; not owned
+};
+
+enum class Platform { Desktop, Offscreen };
+
+// Starts the framework (the Qt application object). The program's command-line arguments are
+// ignored, Qt's own included. Tests and benchmarks pass Platform::Offscreen.
+void RuntimeInit(Platform platform = Platform::Desktop);
+// Shuts the framework down; the result is the process's exit code (the code given to Quit).
+std::int32_t RuntimeExit();
+
+// The exception routine: calls target(argument) and returns the RuntimeException that escaped
+// it, or nullptr when it ended normally; any other error passes on.
+using ExceptionHelper = std::exception_ptr (*)(void (*target)(void*), void* argument);
+void RuntimeSetExceptionHelper(ExceptionHelper helper);
+// Makes the control class UpDownArrows available (it stands for a plug-in of the framework).
+void RuntimeLoadUpDownArrows();
+void RuntimeRegisterAppObject(std::unique_ptr<Application> application);
+Application* RuntimeApplication();
+// Completes the framework's initialisation, then calls `lateStartup` back.
+void RunFrameworkInitialization(const std::function<void()>& lateStartup);
+// The event loop; returns when the application quits.
+void RuntimeRun();
+// The handler for unhandled errors: shows the error through the dialog host and returns.
+void RuntimeUnhandledException(std::exception_ptr error);
+// Ends the event loop with the given exit code.
+void Quit(std::int32_t exitCode = 0);
+// Delivers pending events (tests use it to let a repaint or a click settle).
+void ProcessEvents();

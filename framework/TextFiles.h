@@ -1,0 +1,37 @@
+#pragma once
+// Text files. Every failure raises IOException with a message that names the file.
+
+#include <memory>
+#include <string>
+
+#include "framework/Dialogs.h"
+
+// Writes aside and replaces the file only on Close, once everything is written, so a failed
+// save never leaves a half-written or empty file behind.
+class TextOutputStream {
+public:
+    static std::unique_ptr<TextOutputStream> Create(const FolderItem& file);
+    ~TextOutputStream();  // without Close, the file stays as it was
+    void WriteLine(const std::string& text);  // the text and a line end ("\n")
+    void Close();
+
+    struct Impl;
+    explicit TextOutputStream(std::unique_ptr<Impl> impl);
+
+private:
+    std::unique_ptr<Impl> impl_;
+};
+
+class TextInputStream {
+public:
+    static std::unique_ptr<TextInputStream> Open(const FolderItem& file);
+    ~TextInputStream();
+    std::string ReadAll();  // the whole content unchanged, line ends included
+    void Close();
+
+    struct Impl;
+    explicit TextInputStream(std::unique_ptr<Impl> impl);
+
+private:
+    std::unique_ptr<Impl> impl_;
+};

@@ -1,0 +1,168 @@
+#pragma once
+// HauptF: the program's one window and the holder of all state of a run.
+//
+// How a polynomial text flows through the window: the user types into the input field EingF
+// and presses "OK" (or Return). The analysis run Polynomauswertung reads EingF with String2Poly
+// into f (PPP), writes f's normalised term back into EingF, and for degree 1 to 9 derives f' and
+// f'' (PP), finds the critical points and zeros with FindeKP, and writes the factor form
+// (AusgF1), the zeros (AusgF2), the integral, the enclosed area and the value table. For every
+// accepted text it then sets f's plotting window, repaints GraphCanvas and appends f's term to
+// the polynomial list PListe. Every operation that changes f (interpolation, shift, the f/g/h
+// buttons, the list) writes f's term into EingF and runs the analysis again, so every output is
+// always derived from what the input field shows.
+//
+// The class is declared here once and implemented by concern: engine/*.cpp hold its numeric and
+// text services (the parser, the search for zeros, rounding), shell/*.cpp its construction,
+// control accessors and event wiring, workbench/*.cpp the behaviour behind the handlers.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/PolynomT.h"
+#include "framework/Controls.h"
+#include "framework/Menu.h"
+#include "framework/Window.h"
+
+class Graphics;
+
+class HauptF : public Window {
+public:
+    // Creates the window's state at its initial values and registers it as the open window;
+    // building it (Layout, CreateControls, Open) is Window::Constructor's work. Only HauptF()
+    // and tests of the engine create one.
+    HauptF();
+    ~HauptF() override;
+
+    // ---- State (initial values as a new window holds them) ----
+    std::optional<PolynomT> PPP;                            // f; nil until Init
+    std::int32_t wzaehler = 0;                              // the parser's step counter
+    std::array<std::array<double, 51>, 4> WertTab{};        // x, f, f', f'' at point k (1..50)
+    std::array<std::array<std::string, 11>, 5> StringTab{}; // texts of the value grid, 1-based
+    std::int32_t links = 0;                                 // first point shown in the grid
+    std::int32_t rechts = 0;                                // last point shown in the grid
+    std::vector<double> KPMenge = {0.0};                    // critical points, counted array
+    std::int32_t KPAnzahl = 0;                              // number of critical points
+    std::array<std::optional<PolynomT>, 3> PP;              // f, f', f''; nil until Init
+    std::optional<PolynomT> Pg;                             // g
+    std::optional<PolynomT> Ph;                             // h
+    std::int32_t PZeiger = 0;                               // browse index into PListe
+    std::int32_t Stellenzahl = 1;                           // decimals shown, 0: whole numbers
+    std::vector<std::string> PListe = {""};                 // polynomial list; Init makes it "0"
+    std::array<std::optional<PolynomT>, 10> Poly;           // scratch polynomials of the shift
+    std::array<std::array<std::int32_t, 10>, 10> BinKoeff{}; // binomial coefficients C(i, j)
+
+    // ---- Construction (shell) ----
+    void Layout() override;
+    void CreateControls() override;
+    void _CreateControls0();
+    void _CreateControls1();
+    void _CreateControls2();
+    void _CreateControls3();
+
+    // ---- The 113 control accessors, in creation order ----
+#define CONTROL(name, cls, ...) cls& name();
+#include "shell/Steuerelemente.def"
+#undef CONTROL
+
+    // ---- The 33 event handlers (workbench) ----
+    void EingF_TextChange(TextField& control);
+    void QuitB_Action(PushButton& control);
+    void sstellen_TextChange(TextField& control);
+    void sstellen_Open(TextField& control);
+    void InterploierB_Action(PushButton& control);
+    void vonF_TextChange(TextField& control);
+    void bisF_TextChange(TextField& control);
+    void xXF_TextChange(TextField& control);
+    void WertB_Action(PushButton& control);
+    void RPfeilB_Action(PushButton& control);
+    void LPfeilB_Action(PushButton& control);
+    void PushButton1_Action(PushButton& control);
+    void IntegralB_Action(PushButton& control);
+    void gfB_Action(PushButton& control);
+    void gplusfB_Action(PushButton& control);
+    void gmalfB_Action(PushButton& control);
+    void g_AnzB_Action(PushButton& control);
+    void RZeigB_Action(PushButton& control);
+    void AufAbPfeil_Down(UpDownArrows& control);
+    void AufAbPfeil_Up(UpDownArrows& control);
+    void gminusfB_Action(PushButton& control);
+    void gmalhB_Action(PushButton& control);
+    void ghB1_Action(PushButton& control);
+    void RNextB1_Action(PushButton& control);
+    void GraphCanvas_Paint(Canvas& control, Graphics& g, const std::vector<Rect>& areas);
+    void QuitB11_Action(PushButton& control);
+    void StellenWahlB_TextChanged(ComboBox& control);
+    void QuitB111_Action(PushButton& control);
+    void RinglisteB_TextChanged(ComboBox& control);
+    void gfB1_Action(PushButton& control);
+    void VerschiebeB_Action(PushButton& control);
+    void xVF_TextChange(TextField& control);
+    void yVF_TextChange(TextField& control);
+
+    // ---- The 11 menu-item accessors ----
+    MenuItem& EditMenu();
+    MenuItem& EditSelectAll();
+    MenuItem& EditSeparator2();
+    MenuItem& EditClear();
+    MenuItem& EditPaste();
+    MenuItem& EditCopy();
+    MenuItem& EditCut();
+    MenuItem& EditSeparator1();
+    MenuItem& EditUndo();
+    MenuItem& FileMenu();
+    QuitMenuItem& FileQuit();
+
+    void Event_Open() override;
+
+    // ---- The window's other methods ----
+    void Botschaft();
+    // Engine services (engine/): the parser, its step guard, filter and replacement.
+    std::int64_t ggT(std::int64_t a, std::int64_t b);
+    void String2Poly(PolynomT& target, const std::string& text, bool& ok);
+    void Whilekontrolle(bool& ok);
+    std::string FehlzeichenKillen(const std::string& text);
+    std::string ZeichenReduzieren(const std::string& text, const std::string& search,
+                                  const std::string& replacement);
+    // Workbench: value table and outputs.
+    std::string Zahlfeldausgabe(const std::vector<double>& values);
+    void Interpolieren();
+    void TabFill();
+    void TabLeer();
+    void WerteEintragen();
+    void AlleWerteBerechnen();
+    // Engine: x snapped to the nearest whole number when within 1e-09 of it.
+    double Runden(double x);
+    void Init();
+    // Engine: KP := the critical points, NS := the real zeros of P, both counted arrays
+    // (element 0 the count, then the values ascending). For degree below 1 KP is cut to one
+    // element, NS is untouched and KPAnzahl becomes 0.
+    void FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<double>& NS);
+    // Engine: bisection for a sign change of P in [a, b]; needs P(a), P(b) of opposite signs.
+    double GibNullst(const PolynomT& P, double a, double b);
+    bool IstNull(double v);
+    void Polynomauswertung();
+    std::string xhoch(std::int32_t n);
+    void RundnfAusg(double& x);
+    bool IstSchonImRing(const std::string& s);
+    void Ringkontrolle();
+    void Zeichnef(Graphics& g);
+    double Gerundet(std::int32_t n, double x);
+    std::int32_t ListBotschaft(std::int32_t n);
+    void fInPListeEinfuegen(const std::string& s);
+    void PLaden();
+    void PSpeichern();
+    void Verschieben();
+
+    // Init's first steps: the scratch polynomials, the binomial table, the window's polynomials
+    // and the list's entry "0" (engine/). Init then runs the first analysis.
+    void InitZustand();
+};
+
+// The main window: the open one, or a new one built and opened when there is none.
+// At namespace scope this function hides the class name, as the accessor is meant to be the way
+// to the window; the type is then `class HauptF`. Inside HauptF's members the name means the
+// class, so they call the accessor as `::HauptF()`.
+HauptF& HauptF();
