@@ -1,0 +1,5 @@
+// Placeholder until the layout table lands.
+#include "shell/HauptF.h"
+
+void HauptF::Layout() {}
+void HauptF::CreateControls() {}
