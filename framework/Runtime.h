@@ -5,6 +5,9 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
 class MenuBar;
 
@@ -21,6 +24,15 @@ enum class Platform { Desktop, Offscreen };
 void RuntimeInit(Platform platform = Platform::Desktop);
 // Shuts the framework down; the result is the process's exit code (the code given to Quit).
 std::int32_t RuntimeExit();
+
+// Class registration: the name and base class of every class of the program and of the
+// framework, in the order of registration. Nothing reads it but checks and diagnostics.
+void RuntimeRegisterClass(std::string_view name, std::string_view baseClass);
+struct RegisteredClass {
+    std::string name;
+    std::string baseClass;
+};
+const std::vector<RegisteredClass>& RuntimeRegisteredClasses();
 
 // The exception routine: calls target(argument) and returns the RuntimeException that escaped
 // it, or nullptr when it ended normally; any other error passes on.
