@@ -1,5 +1,4 @@
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <filesystem>
@@ -15,7 +14,7 @@ namespace {
 
 // Answers every confirmation with its action button and every file dialog with one file.
 class StilleDialoge : public DialogHost {
-public:
+  public:
     std::string datei;
     void ShowMessage(const std::string&) override {}
     Answer ShowMessageDialog(const MessageDialog&) override { return Answer::Action; }
@@ -47,7 +46,10 @@ void BM_Polynomauswertung(benchmark::State& state) {
     }
     state.SetLabel(w.AusgF2().Text());
 }
-BENCHMARK(BM_Polynomauswertung)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Polynomauswertung)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // Loading a list file of 100,000 new entries into a list that holds only "0".
 void BM_PLaden100000(benchmark::State& state) {
@@ -71,7 +73,10 @@ void BM_PLaden100000(benchmark::State& state) {
     state.counters["Eintraege"] = static_cast<double>(w.PListe.size() - 1);
     std::filesystem::remove(datei);
 }
-BENCHMARK(BM_PLaden100000)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PLaden100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

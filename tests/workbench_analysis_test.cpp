@@ -177,8 +177,8 @@ TEST_F(Analyse, TypedDecimalsOutsideZeroToSixKeepTheNumberInForce) {
     }
     w->StellenWahlB().SetText("6");
     EXPECT_EQ(w->Stellenzahl, 6);
-    for (TextField* feld : {&w->IntegralF(), &w->IntegralF1(), &w->x1F(), &w->y11F(),
-                            &w->y21F(), &w->y31F()}) {
+    for (TextField* feld :
+         {&w->IntegralF(), &w->IntegralF1(), &w->x1F(), &w->y11F(), &w->y21F(), &w->y31F()}) {
         EXPECT_FALSE(ZeigtUnendlichOderNaN(feld->Text())) << feld->Name() << feld->Text();
     }
 }
@@ -199,7 +199,8 @@ TEST_F(Analyse, InfoTextHasElevenPartsSeparatedByEmptyLines) {
               "- untersucht Polynome maximal neunten Grades auf kritische Stellen. Mit kritischen "
               "Stellen sind dabei die Nullstellen des Polynoms und seiner ersten beiden "
               "Ableitungen gemeint. Das Programm ..");
-    EXPECT_EQ(teile[4], "- berechnet den Inhalt der vom Graphen und der x-Achse berandeten Fläche,");
+    EXPECT_EQ(teile[4],
+              "- berechnet den Inhalt der vom Graphen und der x-Achse berandeten Fläche,");
     EXPECT_EQ(teile[9],
               "Alle während einer Sitzung bearbeiteten Polynome werden in einer Liste gespeichert "
               "und bleiben während der Laufzeit des Programms verfügbar.");
@@ -212,11 +213,10 @@ TEST_F(Analyse, BotschaftAnswersTheButtonPressed) {
         DialogHost::Answer antwort;
         const char* meldung;
     };
-    for (const Fall& f : {Fall{DialogHost::Answer::Action, "Du hast die Aktion gewünscht."},
-                          Fall{DialogHost::Answer::Alternate,
-                               "Du hast dich für den Negativfall enschieden"},
-                          Fall{DialogHost::Answer::Cancel,
-                               "Feige Nuss! Flucht vor der Entscheidung."}}) {
+    for (const Fall& f :
+         {Fall{DialogHost::Answer::Action, "Du hast die Aktion gewünscht."},
+          Fall{DialogHost::Answer::Alternate, "Du hast dich für den Negativfall enschieden"},
+          Fall{DialogHost::Answer::Cancel, "Feige Nuss! Flucht vor der Entscheidung."}}) {
         dialoge.antworten = {f.antwort};
         dialoge.meldungen.clear();
         w->Botschaft();

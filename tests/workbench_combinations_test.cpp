@@ -16,7 +16,7 @@ const std::string kZuGross =
 }  // namespace
 
 class Kombinationen : public WerkbankTest {
-protected:
+  protected:
     // g takes a polynomial through the display slot, as a user would put it there.
     void SetzeG(const std::string& text) {
         w->AnzeigeF().SetText(text);
@@ -120,9 +120,9 @@ TEST_F(Kombinationen, ResultsBeyondDoubleAreRefused) {
         std::string g, f;
         PushButton& (HauptF::*knopf)();
     };
-    for (const Fall& fall : {Fall{e200 + "x", e200 + "x", &HauptF::gmalfB},
-                             Fall{e308, e308, &HauptF::gplusfB},
-                             Fall{"-" + e308, e308, &HauptF::gminusfB}}) {
+    for (const Fall& fall :
+         {Fall{e200 + "x", e200 + "x", &HauptF::gmalfB}, Fall{e308, e308, &HauptF::gplusfB},
+          Fall{"-" + e308, e308, &HauptF::gminusfB}}) {
         dialoge.meldungen.clear();
         SetzeG(fall.g);
         Analysiere(fall.f);

@@ -22,11 +22,11 @@ struct AufgezeichneterDialog {
 };
 
 class SkriptDialoge : public DialogHost {
-public:
+  public:
     std::vector<std::string> meldungen;
     std::vector<AufgezeichneterDialog> dialoge;
-    std::deque<Answer> antworten;                     // unscripted dialogs are cancelled
-    std::deque<std::optional<std::string>> dateien;   // unscripted file dialogs are cancelled
+    std::deque<Answer> antworten;                    // unscripted dialogs are cancelled
+    std::deque<std::optional<std::string>> dateien;  // unscripted file dialogs are cancelled
     std::vector<std::string> speicherFilter, speicherNamen, oeffnenFilter;
 
     void ShowMessage(const std::string& text) override { meldungen.push_back(text); }
@@ -46,7 +46,7 @@ public:
         return Naechste(dateien, std::optional<std::string>{});
     }
 
-private:
+  private:
     template <class T>
     static T Naechste(std::deque<T>& skript, T sonst) {
         if (skript.empty()) return sonst;
@@ -57,7 +57,7 @@ private:
 };
 
 class WerkbankTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         vorher_ = SetDialogHost(&dialoge);
         w = &HauptF();
@@ -74,6 +74,6 @@ protected:
     SkriptDialoge dialoge;
     class HauptF* w = nullptr;
 
-private:
+  private:
     DialogHost* vorher_ = nullptr;
 };

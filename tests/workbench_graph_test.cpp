@@ -25,7 +25,7 @@ bool KurveBei(const Image& bild, int x, int zeile) {
 }  // namespace
 
 class Graph : public WerkbankTest {
-protected:
+  protected:
     Image Skizze(const std::string& f) {
         Analysiere(f);
         ProcessEvents();
@@ -39,9 +39,9 @@ TEST_F(Graph, ZeroPolynomialLiesOnTheXAxis) {
     ASSERT_EQ(bild.height, 232);
     EXPECT_EQ(bild.At(50, 50), kHintergrund);
     EXPECT_EQ(bild.At(350, 200), kHintergrund);
-    EXPECT_EQ(bild.At(50, 115), kSchwarz);   // the x-axis over the curve
-    EXPECT_TRUE(KurveBei(bild, 50, 115));    // the curve shows beside the thinner axis
-    EXPECT_EQ(bild.At(200, 50), kSchwarz);   // the y-axis, column 200
+    EXPECT_EQ(bild.At(50, 115), kSchwarz);  // the x-axis over the curve
+    EXPECT_TRUE(KurveBei(bild, 50, 115));   // the curve shows beside the thinner axis
+    EXPECT_EQ(bild.At(200, 50), kSchwarz);  // the y-axis, column 200
     EXPECT_EQ(bild.At(200, 229), kSchwarz);
     EXPECT_EQ(bild.At(390, 110), kSchwarz);  // arrow heads
     EXPECT_EQ(bild.At(390, 120), kSchwarz);
@@ -64,7 +64,7 @@ TEST_F(Graph, IdentityRunsCornerToCorner) {
 TEST_F(Graph, ConstantFiveNearTheTopWithTheXAxisNearTheBottom) {
     const Image bild = Skizze("5");
     for (int x : {10, 100, 300, 390}) {
-        EXPECT_TRUE(KurveBei(bild, x, 19)) << x;  // 230 - 5.5 * 230 / 6
+        EXPECT_TRUE(KurveBei(bild, x, 19)) << x;    // 230 - 5.5 * 230 / 6
         EXPECT_EQ(bild.At(x, 211), kSchwarz) << x;  // 230 - 0.5 * 230 / 6
         EXPECT_EQ(bild.At(x, 110), x == 200 ? kSchwarz : kHintergrund);
     }

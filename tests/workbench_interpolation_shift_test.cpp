@@ -14,7 +14,7 @@ const std::string kGleicheX = "Die x-Werte der Stützstellen müssen verschieden
 }  // namespace
 
 class Stuetzstellen : public WerkbankTest {
-protected:
+  protected:
     void Punkte(const std::vector<std::pair<const char*, const char*>>& punkte) {
         TextField* xs[] = {&w->xF0(), &w->xF1(), &w->xF2(), &w->xF3(), &w->xF4(), &w->xF5()};
         TextField* ys[] = {&w->yF0(), &w->yF1(), &w->yF2(), &w->yF3(), &w->yF4(), &w->yF5()};
@@ -56,7 +56,8 @@ TEST_F(Stuetzstellen, ArrowsMoveTheCountWithinTwoToSix) {
 
     w->AufAbPfeil().PressUp();
     EXPECT_EQ(w->sstellen().Text(), "3");
-    EXPECT_EQ(Sichtbar(), (std::vector<bool>{true, true, false, false, false, false, false, false}));
+    EXPECT_EQ(Sichtbar(),
+              (std::vector<bool>{true, true, false, false, false, false, false, false}));
     for (int i = 0; i < 5; ++i) w->AufAbPfeil().PressUp();
     EXPECT_EQ(w->sstellen().Text(), "6");
     EXPECT_EQ(Sichtbar(), std::vector<bool>(8, true));
@@ -88,7 +89,7 @@ TEST_F(Stuetzstellen, ResultsBeyondDoubleOrBeyondTheReaderAreRefused) {
     struct Fall {
         std::string x0, y0, x1, y1;
     };
-    for (const Fall& f : {Fall{"0", e308, "0.001", "-" + e308},  // slope overflows
+    for (const Fall& f : {Fall{"0", e308, "0.001", "-" + e308},   // slope overflows
                           Fall{"0", e300, "0.5", "-" + e300}}) {  // finite, term too long
         dialoge.meldungen.clear();
         Punkte({{f.x0.c_str(), f.y0.c_str()}, {f.x1.c_str(), f.y1.c_str()}});
@@ -122,8 +123,7 @@ TEST_F(Stuetzstellen, VerschiebenMovesTheGraph) {
         const char* ergebnis;
     };
     for (const Fall& fall : {Fall{"x^2", "2", "0", "4  - 4x  + x^2  "},
-                             Fall{"x^2", "0", "3", "3  + x^2  "},
-                             Fall{"x", "1", "1", "x  "}}) {
+                             Fall{"x^2", "0", "3", "3  + x^2  "}, Fall{"x", "1", "1", "x  "}}) {
         Analysiere(fall.f);
         w->xVF().SetText(fall.x0);
         w->yVF().SetText(fall.y0);

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>
@@ -36,7 +35,7 @@ void Schreibe(const fs::path& p, const std::string& inhalt) {
 }  // namespace
 
 class Polynomliste : public WerkbankTest {
-protected:
+  protected:
     void SetUp() override {
         WerkbankTest::SetUp();
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -182,9 +181,9 @@ TEST_F(Polynomliste, LoadingSplitsAnyTextAtItsDollars) {
         const char* inhalt;
         Texte neu;
     };
-    for (const Fall& f : {Fall{"$x^3  \n", {"x^3  "}}, Fall{"$x^3  \r\n", {"x^3  "}},
-                          Fall{"#a$$b", {"a", "", "b"}}, Fall{"$0$x  $7  ", {"7  "}},
-                          Fall{"", {}}, Fall{"ü$x^4", {"", "x^4"}}}) {
+    for (const Fall& f :
+         {Fall{"$x^3  \n", {"x^3  "}}, Fall{"$x^3  \r\n", {"x^3  "}}, Fall{"#a$$b", {"a", "", "b"}},
+          Fall{"$0$x  $7  ", {"7  "}}, Fall{"", {}}, Fall{"ü$x^4", {"", "x^4"}}}) {
         Aktion(kEntleeren, Antwort::Action);
         Analysiere("x");
         const fs::path datei = ordner / "fremd";
@@ -217,8 +216,8 @@ TEST_F(Polynomliste, FileErrorsAreReportedAndChangeNothing) {
         dialoge.meldungen.clear();
         Aktion(kSpeichern, Antwort::Action, ziel.string());
         ASSERT_EQ(dialoge.meldungen.size(), 1u) << ziel;
-        EXPECT_EQ(dialoge.meldungen[0].rfind("Die Polynomliste konnte nicht gespeichert werden.", 0),
-                  0u);
+        EXPECT_EQ(
+            dialoge.meldungen[0].rfind("Die Polynomliste konnte nicht gespeichert werden.", 0), 0u);
     }
     EXPECT_FALSE(fs::exists(fehlt));
     for (const fs::path& quelle : {fs::path(ordner), ordner / "verschwunden"}) {

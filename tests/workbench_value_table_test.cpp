@@ -20,7 +20,7 @@ const char* const kVieleNullstellen =
 }  // namespace
 
 class Wertetabelle : public WerkbankTest {
-protected:
+  protected:
     std::array<std::string, 9> ZeileX() {
         return {w->x1F().Text(), w->x2F().Text(), w->x3F().Text(), w->x4F().Text(), w->x5F().Text(),
                 w->x6F().Text(), w->x7F().Text(), w->x8F().Text(), w->x9F().Text()};
@@ -31,12 +31,12 @@ TEST_F(Wertetabelle, NinePointsFillTheGridWithoutPaging) {
     Analysiere("x^4 - 5x^2 + 4");
     EXPECT_EQ(ZeileX(), (std::array<std::string, 9>{"-2", "-1.6", "-1", "-0.9", "0", "0.9", "1",
                                                     "1.6", "2"}));
-    EXPECT_EQ(w->y11F().Text(), "0");   // f(-2)
-    EXPECT_EQ(w->y21F().Text(), "-12"); // f'(-2)
-    EXPECT_EQ(w->y31F().Text(), "38");  // f''(-2)
-    EXPECT_EQ(w->y15F().Text(), "4");   // f(0)
-    EXPECT_EQ(w->y22F().Text(), "0");   // f' at -1.58
-    EXPECT_EQ(w->y34F().Text(), "0");   // f'' at -0.91
+    EXPECT_EQ(w->y11F().Text(), "0");    // f(-2)
+    EXPECT_EQ(w->y21F().Text(), "-12");  // f'(-2)
+    EXPECT_EQ(w->y31F().Text(), "38");   // f''(-2)
+    EXPECT_EQ(w->y15F().Text(), "4");    // f(0)
+    EXPECT_EQ(w->y22F().Text(), "0");    // f' at -1.58
+    EXPECT_EQ(w->y34F().Text(), "0");    // f'' at -0.91
     EXPECT_EQ(w->AusgF2().Text(), "-2  ,  -1  ,  1  ,  2");
     EXPECT_FALSE(w->LPfeilB().Enabled());
     EXPECT_FALSE(w->RPfeilB().Enabled());

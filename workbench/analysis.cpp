@@ -43,7 +43,9 @@ double GerundetFuerAusgabe(class HauptF& w, std::int32_t n, double x) {
 
 }  // namespace werkbank
 
-void HauptF::Event_Open() { Init(); }
+void HauptF::Event_Open() {
+    Init();
+}
 
 void HauptF::Init() {
     InitZustand();
@@ -51,7 +53,9 @@ void HauptF::Init() {
     Polynomauswertung();
 }
 
-void HauptF::PushButton1_Action(PushButton&) { Polynomauswertung(); }
+void HauptF::PushButton1_Action(PushButton&) {
+    Polynomauswertung();
+}
 
 void HauptF::EingF_TextChange(TextField&) {
     IntegralB().SetEnabled(false);

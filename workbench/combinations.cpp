@@ -84,4 +84,6 @@ void HauptF::RZeigB_Action(PushButton&) {
     Polynomauswertung();
 }
 
-void HauptF::ghB1_Action(PushButton&) { Ph->Switch(*Pg); }
+void HauptF::ghB1_Action(PushButton&) {
+    Ph->Switch(*Pg);
+}

@@ -7,16 +7,20 @@
 
 namespace {
 
-constexpr int kBreite = 400;        // pixel columns of the x range
-constexpr double kUnten = 230.0;    // row of ymin, and the scale of the y mapping
+constexpr int kBreite = 400;      // pixel columns of the x range
+constexpr double kUnten = 230.0;  // row of ymin, and the scale of the y mapping
 constexpr int kHintergrundHoehe = 235;
 
 // Whole pixel of a Double coordinate.
-int P(double v) { return ToInt32(v); }
+int P(double v) {
+    return ToInt32(v);
+}
 
 // A curve row far off the canvas stays far off it: each segment spans one column, so the part
 // the canvas shows is the same, and the painter never meets coordinates near the Int32 limit.
-int Kurvenzeile(double v) { return ToInt32(std::clamp(v, -1.0e6, 1.0e6)); }
+int Kurvenzeile(double v) {
+    return ToInt32(std::clamp(v, -1.0e6, 1.0e6));
+}
 
 }  // namespace
 

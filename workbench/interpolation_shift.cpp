@@ -12,9 +12,9 @@ namespace {
 using Feld = TextField& (HauptF::*)();
 
 constexpr std::array<Feld, 6> kXFelder = {&HauptF::xF0, &HauptF::xF1, &HauptF::xF2,
-                                         &HauptF::xF3, &HauptF::xF4, &HauptF::xF5};
+                                          &HauptF::xF3, &HauptF::xF4, &HauptF::xF5};
 constexpr std::array<Feld, 6> kYFelder = {&HauptF::yF0, &HauptF::yF1, &HauptF::yF2,
-                                         &HauptF::yF3, &HauptF::yF4, &HauptF::yF5};
+                                          &HauptF::yF3, &HauptF::yF4, &HauptF::yF5};
 
 constexpr std::int32_t kMinStellen = 2;
 constexpr std::int32_t kMaxStellen = 6;
@@ -49,7 +49,9 @@ bool VektorNichtNull(class HauptF& w) {
 
 }  // namespace
 
-void HauptF::sstellen_Open(TextField&) { sstellen().SetText("2"); }
+void HauptF::sstellen_Open(TextField&) {
+    sstellen().SetText("2");
+}
 
 void HauptF::sstellen_TextChange(TextField&) {}
 
@@ -71,7 +73,9 @@ void HauptF::AufAbPfeil_Down(UpDownArrows&) {
     StuetzstellenZeigen(*this, n);
 }
 
-void HauptF::InterploierB_Action(PushButton&) { Interpolieren(); }
+void HauptF::InterploierB_Action(PushButton&) {
+    Interpolieren();
+}
 
 void HauptF::Interpolieren() {
     std::vector<double> X(10, 0.0);
@@ -98,9 +102,13 @@ void HauptF::Interpolieren() {
     Polynomauswertung();
 }
 
-void HauptF::vonF_TextChange(TextField&) { IntegralF().SetText(""); }
+void HauptF::vonF_TextChange(TextField&) {
+    IntegralF().SetText("");
+}
 
-void HauptF::bisF_TextChange(TextField&) { IntegralF().SetText(""); }
+void HauptF::bisF_TextChange(TextField&) {
+    IntegralF().SetText("");
+}
 
 void HauptF::IntegralB_Action(PushButton&) {
     Polynomauswertung();

@@ -52,8 +52,7 @@ void HauptF::PLaden() {
         ein->Close();
     } catch (const IOException& fehler) {
         DateifehlerMelden(
-            "Die Polynomliste konnte nicht geladen werden. Die Liste bleibt, wie sie war.",
-            fehler);
+            "Die Polynomliste konnte nicht geladen werden. Die Liste bleibt, wie sie war.", fehler);
         return;
     }
     // The first character, whatever it is, is dropped: in a saved list it is the "$" in front
