@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QLoggingCategory>
 #include <QStyleFactory>
+#include <array>
 #include <clocale>
 
 #include "framework/ControlAdapter.h"
@@ -16,6 +17,8 @@ void DestroyAllWindows();
 namespace {
 
 struct RuntimeState {
+    int argc = 0;
+    std::array<char*, 4> argv{};
     std::unique_ptr<QApplication> app;
     std::unique_ptr<Application> application;
     ExceptionHelper helper = nullptr;
@@ -97,18 +100,23 @@ void CallWithExceptionHandling(const std::function<void()>& call) {
 void RuntimeInit(Platform platform) {
     RuntimeState& state = State();
     if (state.app) return;
-    RegisterFrameworkClasses();
-    // The program takes no arguments, so Qt sees none of the real ones either.
+    if (state.classes.empty()) RegisterFrameworkClasses();
+    state.quitRequested = false;
+    state.exitCode = 0;
+    // The program takes no arguments, so Qt sees none of the real ones either; the offscreen
+    // platform is chosen here, whatever the environment says. Qt keeps (and edits) the
+    // argument list for the application's life.
     static char name[] = "vemtarix";
     static char platformOption[] = "-platform";
     static char offscreen[] = "offscreen";
-    static char* desktopArgs[] = {name, nullptr};
-    static char* offscreenArgs[] = {name, platformOption, offscreen, nullptr};
-    static int argc = platform == Platform::Offscreen ? 3 : 1;
-    char** argv = platform == Platform::Offscreen ? offscreenArgs : desktopArgs;
-    if (platform == Platform::Offscreen)
+    state.argv = {name, nullptr, nullptr, nullptr};
+    state.argc = 1;
+    if (platform == Platform::Offscreen) {
+        state.argv = {name, platformOption, offscreen, nullptr};
+        state.argc = 3;
         QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false"));
-    state.app = std::make_unique<QApplication>(argc, argv);
+    }
+    state.app = std::make_unique<QApplication>(state.argc, state.argv.data());
     // Qt sets the C locale from the environment; numbers must never depend on it.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -18,7 +18,7 @@ public:
     std::function<void(TestWindow&)> onLayout, onCreate, onOpen;
     std::vector<std::string> steps;
 
-    void Notice(TestWindow&) { steps.push_back("handler"); }
+    void Notice(TextField&) { steps.push_back("handler"); }
 
 protected:
     void Layout() override {
