@@ -88,7 +88,7 @@ std::exception_ptr RunThroughExceptionRoutine(const std::function<void()>& call)
     } catch (...) {
         error = std::current_exception();
     }
-    --state.runningHandlers;
+    if (--state.runningHandlers == 0) HandlersFinished();
     return error;
 }
 

@@ -41,8 +41,25 @@ void Forget(Window* window) {
     open.erase(std::remove(open.begin(), open.end(), window), open.end());
 }
 
-void DeleteOwned(Window* window) {
-    if (OwnedWindows().count(window)) delete window;
+// Closed windows whose deletion waits until no handler runs: a handler (or a modal dialog that
+// it shows) may still use the window's controls, and Qt code that called the handler may still
+// use the widget.
+std::set<Window*>& PendingDeletes() {
+    static std::set<Window*> windows;
+    return windows;
+}
+
+void FlushPendingDeletes() {
+    if (RunningHandlers() > 0) return;  // HandlersFinished asks again
+    const std::set<Window*> pending = std::move(PendingDeletes());
+    PendingDeletes().clear();
+    for (Window* window : pending)
+        if (OwnedWindows().count(window)) delete window;
+}
+
+void DeleteLater(Window* window) {
+    PendingDeletes().insert(window);
+    QMetaObject::invokeMethod(qApp, &FlushPendingDeletes, Qt::QueuedConnection);
 }
 
 template <class T>
@@ -100,7 +117,7 @@ struct Window::Impl {
         closing = true;
         Forget(&window);
         window.lifeToken_.reset();
-        QMetaObject::invokeMethod(qApp, [&window] { DeleteOwned(&window); }, Qt::QueuedConnection);
+        if (owned) DeleteLater(&window);
     }
 };
 
@@ -112,6 +129,11 @@ void WindowWidget::closeEvent(QCloseEvent* e) {
 QWidget* ClientAreaOf(Window& window) {
     window.EnsureWidget();
     return window.impl().widget->client;
+}
+
+void HandlersFinished() {
+    if (!PendingDeletes().empty())
+        QMetaObject::invokeMethod(qApp, &FlushPendingDeletes, Qt::QueuedConnection);
 }
 
 void TabOrderChanged(Window& window) {
@@ -135,6 +157,7 @@ Window::Window(std::string className)
 Window::~Window() {
     Forget(this);
     OwnedWindows().erase(this);
+    PendingDeletes().erase(this);
     order_.clear();
     controls_.clear();  // their widgets go before the window's
     delete impl_->widget.data();
@@ -343,7 +366,7 @@ void Window::Close() {
     if (!impl_->owned) return;
     // Inside a handler the window's controls are still in use: it goes once the handler is over.
     if (RunningHandlers() > 0)
-        QMetaObject::invokeMethod(qApp, [this] { DeleteOwned(this); }, Qt::QueuedConnection);
+        DeleteLater(this);
     else
         delete this;
 }
