@@ -12,7 +12,7 @@
 #include "framework/Properties.h"
 
 class ControlAdapter {
-public:
+  public:
     virtual ~ControlAdapter() = default;
     virtual std::string Text() const { return {}; }
     virtual void SetText(std::string_view) {}

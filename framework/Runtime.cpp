@@ -44,7 +44,9 @@ std::exception_ptr BuiltInHelper(void (*target)(void*), void* argument) {
     return nullptr;
 }
 
-void CallTarget(void* call) { (*static_cast<const std::function<void()>*>(call))(); }
+void CallTarget(void* call) {
+    (*static_cast<const std::function<void()>*>(call))();
+}
 
 void RegisterFrameworkClasses() {
     for (const auto& [name, base] : std::initializer_list<std::pair<const char*, const char*>>{
@@ -76,7 +78,9 @@ void RegisterFrameworkClasses() {
 
 }  // namespace
 
-int RunningHandlers() { return State().runningHandlers; }
+int RunningHandlers() {
+    return State().runningHandlers;
+}
 
 std::exception_ptr RunThroughExceptionRoutine(const std::function<void()>& call) {
     RuntimeState& state = State();
@@ -138,17 +142,25 @@ void RuntimeRegisterClass(std::string_view name, std::string_view baseClass) {
     State().classes.push_back(RegisteredClass{std::string(name), std::string(baseClass)});
 }
 
-const std::vector<RegisteredClass>& RuntimeRegisteredClasses() { return State().classes; }
+const std::vector<RegisteredClass>& RuntimeRegisteredClasses() {
+    return State().classes;
+}
 
-void RuntimeSetExceptionHelper(ExceptionHelper helper) { State().helper = helper; }
+void RuntimeSetExceptionHelper(ExceptionHelper helper) {
+    State().helper = helper;
+}
 
-void RuntimeLoadUpDownArrows() { RuntimeRegisterClass("UpDownArrows", "RectControl"); }
+void RuntimeLoadUpDownArrows() {
+    RuntimeRegisterClass("UpDownArrows", "RectControl");
+}
 
 void RuntimeRegisterAppObject(std::unique_ptr<Application> application) {
     State().application = std::move(application);
 }
 
-Application* RuntimeApplication() { return State().application.get(); }
+Application* RuntimeApplication() {
+    return State().application.get();
+}
 
 void RunFrameworkInitialization(const std::function<void()>& lateStartup) {
     if (State().app) QApplication::setApplicationName(QStringLiteral("Vemtarix"));

@@ -12,7 +12,7 @@
 class MenuBar;
 
 class Application {
-public:
+  public:
     virtual ~Application() = default;
     class MenuBar* MenuBar = nullptr;  // shared with the main window; not owned
 };

@@ -71,7 +71,7 @@ T Get(const PropertyObject& object, std::string_view name, T fallback) {
 // The top-level widget: the menu bar above the client area, which holds the controls at their
 // pixel positions.
 class WindowWidget : public QWidget {
-public:
+  public:
     explicit WindowWidget(Window& owner) : owner_(owner) {}
     QWidget* client = new QWidget(this);
     QPointer<QMenuBar> menuBar;
@@ -81,7 +81,7 @@ public:
         return menuBar && menuBarVisible ? menuBar->sizeHint().height() : 0;
     }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent*) override {
         const int top = MenuBarHeight();
         if (menuBar) menuBar->setGeometry(0, 0, width(), top);
@@ -97,7 +97,7 @@ protected:
     }
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     Window& owner_;
 };
 
@@ -166,17 +166,21 @@ Window::~Window() {
 PropertyType Window::TypeOf(std::string_view name) const {
     using T = PropertyType;
     static const std::map<std::string_view, PropertyType> types = {
-        {"Placement", T::Int32},       {"Width", T::Int32},          {"Height", T::Int32},
-        {"MinWidth", T::Int32},        {"MinHeight", T::Int32},      {"MaxWidth", T::Int32},
-        {"MaxHeight", T::Int32},       {"Frame", T::Int32},          {"MacProcID", T::Int32},
-        {"Composite", T::Boolean},     {"HasBackColor", T::Boolean}, {"Visible", T::Boolean},
-        {"FullScreen", T::Boolean},    {"MenuBarVisible", T::Boolean},
-        {"CloseButton", T::Boolean},   {"Resizeable", T::Boolean},   {"LiveResize", T::Boolean},
-        {"MaximizeButton", T::Boolean}, {"MinimizeButton", T::Boolean},
-        {"FullScreenButton", T::Boolean}, {"BackColor", T::Color},   {"Title", T::String},
+        {"Placement", T::Int32},        {"Width", T::Int32},
+        {"Height", T::Int32},           {"MinWidth", T::Int32},
+        {"MinHeight", T::Int32},        {"MaxWidth", T::Int32},
+        {"MaxHeight", T::Int32},        {"Frame", T::Int32},
+        {"MacProcID", T::Int32},        {"Composite", T::Boolean},
+        {"HasBackColor", T::Boolean},   {"Visible", T::Boolean},
+        {"FullScreen", T::Boolean},     {"MenuBarVisible", T::Boolean},
+        {"CloseButton", T::Boolean},    {"Resizeable", T::Boolean},
+        {"LiveResize", T::Boolean},     {"MaximizeButton", T::Boolean},
+        {"MinimizeButton", T::Boolean}, {"FullScreenButton", T::Boolean},
+        {"BackColor", T::Color},        {"Title", T::String},
     };
     auto it = types.find(name);
-    if (it == types.end()) throw RuntimeException("Window hat keine Eigenschaft " + std::string(name));
+    if (it == types.end())
+        throw RuntimeException("Window hat keine Eigenschaft " + std::string(name));
     return it->second;
 }
 
@@ -192,8 +196,8 @@ void Window::EnsureWidget() {
 }
 
 void Window::ApplyFlags() {
-    Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                            Qt::CustomizeWindowHint;
+    Qt::WindowFlags flags =
+        Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::CustomizeWindowHint;
     if (Get(*this, "CloseButton", true)) flags |= Qt::WindowCloseButtonHint;
     if (Get(*this, "MinimizeButton", true)) flags |= Qt::WindowMinimizeButtonHint;
     if (Get(*this, "MaximizeButton", true)) flags |= Qt::WindowMaximizeButtonHint;
@@ -330,7 +334,9 @@ int Window::Height() const {
     return impl_->widget ? impl_->widget->client->height() : Get(*this, "Height", 200);
 }
 
-bool Window::IsVisible() const { return impl_->widget && impl_->widget->isVisible(); }
+bool Window::IsVisible() const {
+    return impl_->widget && impl_->widget->isVisible();
+}
 
 RectControl* Window::FocusedControl() const {
     for (RectControl* control : order_)

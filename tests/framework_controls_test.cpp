@@ -9,17 +9,19 @@ namespace {
 
 TEST(FrameworkControls, RecordReachesEveryClassAndStaysReadable) {
     TestWindow& w = BuildWindow([](TestWindow& w) {
-        AddControl<TextField>(w, "Feld", Placed(10, 20, 100, 24)
-                                             .String("Text", "x^2")
-                                             .Boolean("ReadOnly", true)
-                                             .Colour("BackColor", RGB(229, 255, 216))
-                                             .Int32("Alignment", 2));
+        AddControl<TextField>(w, "Feld",
+                              Placed(10, 20, 100, 24)
+                                  .String("Text", "x^2")
+                                  .Boolean("ReadOnly", true)
+                                  .Colour("BackColor", RGB(229, 255, 216))
+                                  .Int32("Alignment", 2));
         AddControl<TextArea>(w, "Bereich", Placed(10, 50, 200, 28).String("Text", "Faktorform"));
         AddControl<Label>(w, "Titel", Placed(10, 80, 140, 20).String("Text", "Nullstellen"));
         AddControl<PushButton>(w, "Knopf", Placed(200, 10, 70, 36).String("Caption", "f := g + f"));
-        AddControl<ComboBox>(w, "Wahl", Placed(200, 60, 140, 20)
-                                            .String("InitialValue", "eins\rzwei\rdrei")
-                                            .Int32("ListIndex", 1));
+        AddControl<ComboBox>(w, "Wahl",
+                             Placed(200, 60, 140, 20)
+                                 .String("InitialValue", "eins\rzwei\rdrei")
+                                 .Int32("ListIndex", 1));
         AddControl<Canvas>(w, "Bild", Placed(10, 120, 100, 60).Boolean("Transparent", false));
         AddControl<UpDownArrows>(w, "Pfeile", Placed(300, 120, 27, 22).Boolean("Visible", false));
     });
@@ -89,7 +91,8 @@ TEST(FrameworkControls, EachClassKnowsItsRecordTypes) {
 
 TEST(FrameworkControls, SingleLineLabelDropsTrailingLineEnds) {
     TestWindow& w = BuildWindow([](TestWindow& w) {
-        AddControl<Label>(w, "Zeile", Placed(0, 0, 300, 21).String("Text", "berandete Fläche\r\r\r"));
+        AddControl<Label>(w, "Zeile",
+                          Placed(0, 0, 300, 21).String("Text", "berandete Fläche\r\r\r"));
     });
     auto& label = static_cast<Label&>(w._ControlByName("Zeile"));
     EXPECT_EQ(label.Text(), "berandete Fläche\r\r\r");  // the text itself is kept
@@ -108,9 +111,10 @@ TEST(FrameworkControls, SingleLineLabelDropsTrailingLineEnds) {
 
 TEST(FrameworkControls, ComboBoxTakesAnyText) {
     TestWindow& w = BuildWindow([](TestWindow& w) {
-        AddControl<ComboBox>(w, "Wahl", Placed(0, 0, 140, 20)
-                                            .String("InitialValue", "    Anzeigen\r    Laden")
-                                            .Int32("ListIndex", 0));
+        AddControl<ComboBox>(w, "Wahl",
+                             Placed(0, 0, 140, 20)
+                                 .String("InitialValue", "    Anzeigen\r    Laden")
+                                 .Int32("ListIndex", 0));
     });
     auto& combo = static_cast<ComboBox&>(w._ControlByName("Wahl"));
     EXPECT_EQ(combo.Text(), "    Anzeigen");  // leading blanks kept
@@ -148,7 +152,8 @@ TEST(FrameworkControls, ExplicitTextSettingsBeforeTheRecordAreKept) {
         auto& field = static_cast<TextField&>(w._AddControl("Eing", std::make_unique<TextField>()));
         field.SetTextSize(16);
         field.SetTextUnit(2);
-        _SetProperties(field, Placed(0, 0, 300, 32).Boolean("Bold", true).String("Text", "x").Bytes());
+        _SetProperties(field,
+                       Placed(0, 0, 300, 32).Boolean("Bold", true).String("Text", "x").Bytes());
         auto& area = static_cast<TextArea&>(w._AddControl("Aus", std::make_unique<TextArea>()));
         area.SetLineSpacing(1.0);
         area.SetTextSize(16);
