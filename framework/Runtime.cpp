@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <array>
 #include <clocale>
 
@@ -20,6 +23,7 @@ struct RuntimeState {
     int argc = 0;
     std::array<char*, 4> argv{};
     std::unique_ptr<QApplication> app;
+    std::unique_ptr<QTranslator> translator;
     std::unique_ptr<Application> application;
     ExceptionHelper helper = nullptr;
     std::vector<RegisteredClass> classes;
@@ -128,12 +132,20 @@ void RuntimeInit(Platform platform) {
     font.setPixelSize(11);  // the default text size 12, as Controls.cpp scales it
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);
+    // Qt's own texts (the file dialogs, a field's context menu) speak German like the program;
+    // without the translation files they stay English.
+    state.translator = std::make_unique<QTranslator>();
+    if (state.translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                               QStringLiteral("_"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(state.translator.get());
 }
 
 std::int32_t RuntimeExit() {
     RuntimeState& state = State();
     DestroyAllWindows();
     state.application.reset();
+    state.translator.reset();
     state.app.reset();
     return state.exitCode;
 }

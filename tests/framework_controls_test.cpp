@@ -109,6 +109,45 @@ TEST(FrameworkControls, SingleLineLabelDropsTrailingLineEnds) {
     EXPECT_LT(inked, 1000);
 }
 
+// The leftmost and rightmost columns that differ from the background (the middle pixel of the
+// first row looked at).
+std::pair<int, int> InkColumns(const Image& picture, int fromRow, int toRow) {
+    const std::uint32_t background = picture.At(picture.width / 2, fromRow);
+    int first = picture.width, last = -1;
+    for (int y = fromRow; y < toRow; ++y)
+        for (int x = 3; x < picture.width - 3; ++x)
+            if (picture.At(x, y) != background) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    return {first, last};
+}
+
+TEST(FrameworkControls, AlignmentCodesPlaceTheText) {
+    TestWindow& w = BuildWindow([](TestWindow& w) {
+        for (int code = 0; code <= 2; ++code)
+            AddControl<Label>(
+                w, "L" + std::to_string(code),
+                Placed(0, 30 * code, 200, 20).String("Text", "bis").Int32("TextAlign", code));
+        for (int code = 1; code <= 3; ++code)
+            AddControl<TextField>(
+                w, "F" + std::to_string(code),
+                Placed(210, 30 * code, 150, 24).String("Text", "12").Int32("Alignment", code));
+    });
+    const auto left = InkColumns(w._ControlByName("L0").Grab(), 2, 18);
+    const auto centre = InkColumns(w._ControlByName("L1").Grab(), 2, 18);
+    const auto right = InkColumns(w._ControlByName("L2").Grab(), 2, 18);
+    EXPECT_LT(left.first, 10);
+    EXPECT_NEAR((centre.first + centre.second) / 2, 100, 3);
+    EXPECT_GT(right.second, 190);
+    const auto fieldLeft = InkColumns(w._ControlByName("F1").Grab(), 8, 16);
+    const auto fieldCentre = InkColumns(w._ControlByName("F2").Grab(), 8, 16);
+    const auto fieldRight = InkColumns(w._ControlByName("F3").Grab(), 8, 16);
+    EXPECT_LT(fieldLeft.first, 15);
+    EXPECT_NEAR((fieldCentre.first + fieldCentre.second) / 2, 75, 4);
+    EXPECT_GT(fieldRight.second, 135);
+}
+
 TEST(FrameworkControls, ComboBoxTakesAnyText) {
     TestWindow& w = BuildWindow([](TestWindow& w) {
         AddControl<ComboBox>(w, "Wahl",
