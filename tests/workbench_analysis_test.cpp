@@ -39,7 +39,7 @@ TEST_F(Analyse, StartShowsTheAnalysisOfX) {
     EXPECT_EQ(Liste(), (std::vector<std::string>{"0", "x  "}));
     EXPECT_EQ(w->KPAnzahl, 1);
     EXPECT_TRUE(w->EingF().HasFocus());
-    EXPECT_TRUE(dialoge.meldungen.empty());
+    EXPECT_TRUE(Meldungen().empty());
 }
 
 TEST_F(Analyse, ZeroPolynomialGetsItsOwnTextsAndLeavesTheIntegralFields) {
@@ -82,7 +82,7 @@ TEST_F(Analyse, RejectedTextBringsBackThePreviousTerm) {
     const std::string zerlegung = w->AusgF1().Text();
 
     Analysiere("x^10");
-    ASSERT_EQ(dialoge.meldungen, std::vector<std::string>{kNichtVerwertbar});
+    ASSERT_EQ(Meldungen(), std::vector<std::string>{kNichtVerwertbar});
     EXPECT_EQ(w->EingF().Text(), "- 1  + x^2  ");
     EXPECT_EQ(w->AusgF1().Text(), zerlegung);
     EXPECT_EQ(w->AusgF2().Text(), "-1  ,  1");
@@ -93,12 +93,12 @@ TEST_F(Analyse, RejectedTextBringsBackThePreviousTerm) {
     // "OK" once more analyses the term that came back.
     w->PushButton1().Push();
     EXPECT_EQ(w->x1F().Text(), "-1");
-    EXPECT_EQ(dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(Meldungen().size(), 1u);
 }
 
 TEST_F(Analyse, NumberTooLongForADoubleIsRejectedAndFStays) {
     Analysiere("1" + std::string(400, '0') + "x");
-    ASSERT_EQ(dialoge.meldungen, std::vector<std::string>{kNichtVerwertbar});
+    ASSERT_EQ(Meldungen(), std::vector<std::string>{kNichtVerwertbar});
     EXPECT_EQ(w->EingF().Text(), "x  ");
     EXPECT_TRUE(w->PPP->IstEndlich());
     EXPECT_EQ(Liste(), (std::vector<std::string>{"0", "x  "}));
@@ -185,8 +185,8 @@ TEST_F(Analyse, TypedDecimalsOutsideZeroToSixKeepTheNumberInForce) {
 
 TEST_F(Analyse, InfoTextHasElevenPartsSeparatedByEmptyLines) {
     w->QuitB11().Push();
-    ASSERT_EQ(dialoge.meldungen.size(), 1u);
-    const std::string& text = dialoge.meldungen[0];
+    ASSERT_EQ(Meldungen().size(), 1u);
+    const std::string& text = Meldungen()[0];
     std::vector<std::string> teile;
     std::size_t anfang = 0;
     for (std::size_t p; (p = text.find("\r\n\r\n", anfang)) != std::string::npos; anfang = p + 4) {
@@ -213,17 +213,19 @@ TEST_F(Analyse, BotschaftAnswersTheButtonPressed) {
         DialogHost::Answer antwort;
         const char* meldung;
     };
-    for (const Fall& f :
-         {Fall{DialogHost::Answer::Action, "Du hast die Aktion gewünscht."},
-          Fall{DialogHost::Answer::Alternate, "Du hast dich für den Negativfall enschieden"},
-          Fall{DialogHost::Answer::Cancel, "Feige Nuss! Flucht vor der Entscheidung."}}) {
-        dialoge.antworten = {f.antwort};
-        dialoge.meldungen.clear();
+    for (const Fall& f : {Fall{Antwort::Action, "Du hast die Aktion gewünscht."},
+                          Fall{Antwort::Alternate, "Du hast dich für den Negativfall enschieden"},
+                          Fall{Antwort::Cancel, "Feige Nuss! Flucht vor der Entscheidung."}}) {
+        host.Clear();
+        host.AnswerButton(f.antwort);
         w->Botschaft();
-        EXPECT_EQ(dialoge.meldungen, std::vector<std::string>{f.meldung});
+        EXPECT_EQ(Meldungen(), std::vector<std::string>{f.meldung});
+        ASSERT_EQ(Rueckfragen().size(), 1u);
+        EXPECT_EQ(Rueckfragen()[0].text, "Angebot eines Unternehmens");
+        EXPECT_EQ(Rueckfragen()[0].explanation, "Deine Entscheidung hat natürlich Folgen.");
+        EXPECT_EQ(Rueckfragen()[0].action.Caption, "Mach etwas");
+        EXPECT_EQ(Rueckfragen()[0].alternate.Caption, " Lass es");
+        EXPECT_TRUE(Rueckfragen()[0].alternate.Visible);
+        EXPECT_TRUE(Rueckfragen()[0].cancel.Visible);
     }
-    ASSERT_EQ(dialoge.dialoge.size(), 3u);
-    EXPECT_EQ(dialoge.dialoge[0].message, "Angebot eines Unternehmens");
-    EXPECT_EQ(dialoge.dialoge[0].action, "Mach etwas");
-    EXPECT_TRUE(dialoge.dialoge[0].alternateVisible);
 }

@@ -72,10 +72,10 @@ TEST_F(Stuetzstellen, EqualXValuesAreRefusedAndFStays) {
     const std::vector<std::string> liste = w->PListe;
     for (auto punkte : {std::vector<std::pair<const char*, const char*>>{{"1", "5"}, {"1", "7"}},
                         {{"1", "5"}, {"1", "5"}}}) {
-        dialoge.meldungen.clear();
+        host.Clear();
         Punkte(punkte);
         w->InterploierB().Push();
-        EXPECT_EQ(dialoge.meldungen, std::vector<std::string>{kGleicheX});
+        EXPECT_EQ(Meldungen(), std::vector<std::string>{kGleicheX});
         EXPECT_EQ(w->EingF().Text(), "x^3  ");
         EXPECT_EQ(w->AusgF1().Text(), zerlegung);
         EXPECT_EQ(w->PListe, liste);
@@ -91,10 +91,10 @@ TEST_F(Stuetzstellen, ResultsBeyondDoubleOrBeyondTheReaderAreRefused) {
     };
     for (const Fall& f : {Fall{"0", e308, "0.001", "-" + e308},   // slope overflows
                           Fall{"0", e300, "0.5", "-" + e300}}) {  // finite, term too long
-        dialoge.meldungen.clear();
+        host.Clear();
         Punkte({{f.x0.c_str(), f.y0.c_str()}, {f.x1.c_str(), f.y1.c_str()}});
         w->InterploierB().Push();
-        EXPECT_EQ(dialoge.meldungen, std::vector<std::string>{kZuGross});
+        EXPECT_EQ(Meldungen(), std::vector<std::string>{kZuGross});
         EXPECT_EQ(w->EingF().Text(), "x  ");
         EXPECT_EQ(w->PListe, (std::vector<std::string>{"0", "x  "}));
     }
@@ -131,7 +131,7 @@ TEST_F(Stuetzstellen, VerschiebenMovesTheGraph) {
         EXPECT_EQ(w->EingF().Text(), fall.ergebnis) << fall.f << " " << fall.x0 << fall.y0;
         EXPECT_EQ(w->xVF().Text(), fall.x0);
     }
-    EXPECT_TRUE(dialoge.meldungen.empty());
+    EXPECT_TRUE(Meldungen().empty());
 }
 
 TEST_F(Stuetzstellen, VerschiebenByTheNullVectorDoesNothing) {
@@ -146,7 +146,7 @@ TEST_F(Stuetzstellen, VerschiebenBeyondDoubleIsRefused) {
     Analysiere("x^9");
     w->xVF().SetText("1" + std::string(200, '0'));
     w->VerschiebeB().Push();
-    EXPECT_EQ(dialoge.meldungen, std::vector<std::string>{kZuGross});
+    EXPECT_EQ(Meldungen(), std::vector<std::string>{kZuGross});
     EXPECT_EQ(w->EingF().Text(), "x^9  ");
     EXPECT_EQ(w->PPP->grad(), 9);
     EXPECT_EQ(w->PPP->Koeff[0], 0.0);

@@ -13,7 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Antwort = DialogHost::Answer;
 using Texte = std::vector<std::string>;
 
 constexpr int kAnzeigen = 0;
@@ -49,8 +48,15 @@ class Polynomliste : public WerkbankTest {
         WerkbankTest::TearDown();
     }
     void Aktion(int eintrag, Antwort antwort, std::optional<std::string> datei = std::nullopt) {
-        dialoge.antworten = {antwort};
-        dialoge.dateien = {datei};
+        host.AnswerButton(antwort);
+        // A file dialog follows only a confirmation.
+        if (antwort == Antwort::Action) {
+            if (datei) {
+                host.AnswerFile(*datei);
+            } else {
+                host.AnswerCancel();
+            }
+        }
         w->RinglisteB().Choose(eintrag);
     }
     fs::path ordner;
@@ -62,7 +68,7 @@ TEST_F(Polynomliste, ListingShowsEveryEntry) {
     EXPECT_EQ(w->RinglisteB().Text(), "Aktion wählen");
     Analysiere("x^2");
     Aktion(kAnzeigen, Antwort::Cancel);
-    EXPECT_EQ(dialoge.meldungen, Texte{"Verwendete Polynome:\n\r0\n\rx^2  \n\r"});
+    EXPECT_EQ(Meldungen(), Texte{"Verwendete Polynome:\n\r0\n\rx^2  \n\r"});
     EXPECT_EQ(w->RinglisteB().Text(), "Aktion wählen");
     EXPECT_TRUE(w->EingF().HasFocus());
 }
@@ -90,20 +96,20 @@ TEST_F(Polynomliste, KillFRemovesTheCurrentPolynomialAfterConfirmation) {
     w->RNextB1().Push();  // shows entry 2, "x^2  "
     Analysiere("x^2");
 
-    dialoge.antworten = {Antwort::Cancel};
+    host.AnswerButton(Antwort::Cancel);
     w->gfB1().Push();
     EXPECT_EQ(w->PListe, (Texte{"0", "x  ", "x^2  ", "x^3  "}));
     EXPECT_EQ(w->EingF().Text(), "0");
-    ASSERT_EQ(dialoge.dialoge.size(), 1u);
-    EXPECT_EQ(dialoge.dialoge[0].action, "Aktuelle Funktion löschen");
-    EXPECT_EQ(dialoge.dialoge[0].message,
+    ASSERT_EQ(Rueckfragen().size(), 1u);
+    EXPECT_EQ(Rueckfragen()[0].action.Caption, "Aktuelle Funktion löschen");
+    EXPECT_EQ(Rueckfragen()[0].text,
               "Das aktuelle Polynom dauerhaft aus der Polynomliste entfenen");
-    EXPECT_EQ(dialoge.dialoge[0].cancel, "Abbrechen");
-    EXPECT_TRUE(dialoge.dialoge[0].cancelVisible);
-    EXPECT_FALSE(dialoge.dialoge[0].alternateVisible);
+    EXPECT_EQ(Rueckfragen()[0].cancel.Caption, "Abbrechen");
+    EXPECT_TRUE(Rueckfragen()[0].cancel.Visible);
+    EXPECT_FALSE(Rueckfragen()[0].alternate.Visible);
 
     Analysiere("x^2");
-    dialoge.antworten = {Antwort::Action};
+    host.AnswerButton(Antwort::Action);
     w->gfB1().Push();
     EXPECT_EQ(w->PListe, (Texte{"0", "x  ", "x^3  "}));
     EXPECT_EQ(w->EingF().Text(), "0");
@@ -119,10 +125,10 @@ TEST_F(Polynomliste, KillFRemovesTheCurrentPolynomialAfterConfirmation) {
 TEST_F(Polynomliste, KillFRefusesTheZeroPolynomial) {
     Analysiere("0");
     w->gfB1().Push();
-    EXPECT_EQ(dialoge.meldungen,
+    EXPECT_EQ(Meldungen(),
               Texte{"Die Nullfunktion ist dauerhafter Bestandteil der Polynomliste und nicht zu "
                     "entfernen"});
-    EXPECT_TRUE(dialoge.dialoge.empty());
+    EXPECT_TRUE(Rueckfragen().empty());
     EXPECT_EQ(w->PListe, (Texte{"0", "x  "}));
     EXPECT_EQ(w->EingF().Text(), "0");
 }
@@ -131,9 +137,9 @@ TEST_F(Polynomliste, EntleerenCancelledChangesNothingButTheBox) {
     Aktion(kEntleeren, Antwort::Cancel);
     EXPECT_EQ(w->PListe, (Texte{"0", "x  "}));
     EXPECT_EQ(w->RinglisteB().Text(), "Aktion wählen");
-    ASSERT_EQ(dialoge.dialoge.size(), 1u);
-    EXPECT_EQ(dialoge.dialoge[0].message, "Alle Polynome der aktuellen Liste werden gelöscht");
-    EXPECT_EQ(dialoge.dialoge[0].action, "Liste löschen");
+    ASSERT_EQ(Rueckfragen().size(), 1u);
+    EXPECT_EQ(Rueckfragen()[0].text, "Alle Polynome der aktuellen Liste werden gelöscht");
+    EXPECT_EQ(Rueckfragen()[0].action.Caption, "Liste löschen");
 }
 
 TEST_F(Polynomliste, SavedFileHoldsOneLineOfEntries) {
@@ -141,12 +147,14 @@ TEST_F(Polynomliste, SavedFileHoldsOneLineOfEntries) {
     const fs::path datei = ordner / "PDaten";
     Aktion(kSpeichern, Antwort::Action, datei.string());
     EXPECT_EQ(Inhalt(datei), "$x  $x^2  \n");
-    EXPECT_EQ(dialoge.speicherFilter, Texte{"text"});
-    EXPECT_EQ(dialoge.speicherNamen, Texte{"PDaten"});
-    EXPECT_EQ(dialoge.dialoge[0].action, "Dennoch Speichern");
-    EXPECT_EQ(dialoge.dialoge[0].explanation,
+    const auto speichern = Gezeigte(ScriptedDialogHost::Kind::SaveFile);
+    ASSERT_EQ(speichern.size(), 1u);
+    EXPECT_EQ(speichern[0].filter, "text");
+    EXPECT_EQ(speichern[0].defaultName, "PDaten");
+    EXPECT_EQ(Rueckfragen()[0].action.Caption, "Dennoch Speichern");
+    EXPECT_EQ(Rueckfragen()[0].explanation,
               "Eine früher gespeicherte Liste wird dadurch überschrieben");
-    EXPECT_TRUE(dialoge.meldungen.empty());
+    EXPECT_TRUE(Meldungen().empty());
 
     // A list of "0" alone saves the line end alone, and loading that adds nothing.
     Aktion(kEntleeren, Antwort::Action);
@@ -167,9 +175,9 @@ TEST_F(Polynomliste, LoadingAddsOnlyNewEntriesBehindTheList) {
 
     Aktion(kLaden, Antwort::Action, datei.string());
     EXPECT_EQ(w->PListe, (Texte{"0", "x  ", "5  ", "x^2  "}));
-    EXPECT_EQ(dialoge.oeffnenFilter, Texte{""});
-    EXPECT_EQ(dialoge.dialoge.back().action, "Laden");
-    EXPECT_EQ(dialoge.dialoge.back().message,
+    EXPECT_EQ(Gezeigte(ScriptedDialogHost::Kind::OpenFile).at(0).filter, "");
+    EXPECT_EQ(Rueckfragen().back().action.Caption, "Laden");
+    EXPECT_EQ(Rueckfragen().back().text,
               "Durch das Laden  wird die aktuelle Liste der Polynome nicht überschrieben");
     Aktion(kLaden, Antwort::Action, datei.string());
     EXPECT_EQ(w->PListe, (Texte{"0", "x  ", "5  ", "x^2  "}));
@@ -194,38 +202,36 @@ TEST_F(Polynomliste, LoadingSplitsAnyTextAtItsDollars) {
         EXPECT_EQ(w->PListe, erwartet) << f.inhalt;
         EXPECT_TRUE(w->IstSchonImRing("x  "));
     }
-    EXPECT_TRUE(dialoge.meldungen.empty());
+    EXPECT_TRUE(Meldungen().empty());
 }
 
 TEST_F(Polynomliste, CancelledDialogsLeaveListAndFiles) {
     const fs::path datei = ordner / "PDaten";
     Schreibe(datei, "$alt\n");
     Aktion(kSpeichern, Antwort::Cancel, datei.string());
-    EXPECT_TRUE(dialoge.speicherNamen.empty());  // no save dialog after Cancel
+    EXPECT_TRUE(Gezeigte(ScriptedDialogHost::Kind::SaveFile).empty());  // none after Cancel
     Aktion(kSpeichern, Antwort::Action, std::nullopt);
     EXPECT_EQ(Inhalt(datei), "$alt\n");
     Aktion(kLaden, Antwort::Action, std::nullopt);
     Aktion(kLaden, Antwort::Cancel, datei.string());
     EXPECT_EQ(w->PListe, (Texte{"0", "x  "}));
-    EXPECT_TRUE(dialoge.meldungen.empty());
+    EXPECT_TRUE(Meldungen().empty());
 }
 
 TEST_F(Polynomliste, FileErrorsAreReportedAndChangeNothing) {
     const fs::path fehlt = ordner / "gibt-es-nicht" / "PDaten";
     for (const fs::path& ziel : {fs::path(ordner), fehlt}) {
-        dialoge.meldungen.clear();
+        host.Clear();
         Aktion(kSpeichern, Antwort::Action, ziel.string());
-        ASSERT_EQ(dialoge.meldungen.size(), 1u) << ziel;
-        EXPECT_EQ(
-            dialoge.meldungen[0].rfind("Die Polynomliste konnte nicht gespeichert werden.", 0), 0u);
+        ASSERT_EQ(Meldungen().size(), 1u) << ziel;
+        EXPECT_EQ(Meldungen()[0].rfind("Die Polynomliste konnte nicht gespeichert werden.", 0), 0u);
     }
     EXPECT_FALSE(fs::exists(fehlt));
     for (const fs::path& quelle : {fs::path(ordner), ordner / "verschwunden"}) {
-        dialoge.meldungen.clear();
+        host.Clear();
         Aktion(kLaden, Antwort::Action, quelle.string());
-        ASSERT_EQ(dialoge.meldungen.size(), 1u) << quelle;
-        EXPECT_EQ(dialoge.meldungen[0].rfind("Die Polynomliste konnte nicht geladen werden.", 0),
-                  0u);
+        ASSERT_EQ(Meldungen().size(), 1u) << quelle;
+        EXPECT_EQ(Meldungen()[0].rfind("Die Polynomliste konnte nicht geladen werden.", 0), 0u);
     }
     EXPECT_EQ(w->PListe, (Texte{"0", "x  "}));
     Analysiere("x^2");  // the program goes on
@@ -249,7 +255,8 @@ TEST_F(Polynomliste, AHundredThousandEntriesLoadInOrder) {
 
 TEST_F(Polynomliste, HiddenTestButtonSavesThenLoads) {
     const fs::path datei = ordner / "PDaten";
-    dialoge.dateien = {datei.string(), datei.string()};
+    host.AnswerFile(datei.string());
+    host.AnswerFile(datei.string());
     w->QuitB111_Action(w->QuitB111());
     EXPECT_EQ(Inhalt(datei), "$x  \n");
     EXPECT_EQ(w->PListe, (Texte{"0", "x  "}));
@@ -257,11 +264,11 @@ TEST_F(Polynomliste, HiddenTestButtonSavesThenLoads) {
 }
 
 TEST_F(Polynomliste, BeendenCancelledKeepsTheProgramRunning) {
-    dialoge.antworten = {Antwort::Cancel};
+    host.AnswerButton(Antwort::Cancel);
     w->QuitB().Push();
-    ASSERT_EQ(dialoge.dialoge.size(), 1u);
-    EXPECT_EQ(dialoge.dialoge[0].action, "Beenden");
-    EXPECT_EQ(dialoge.dialoge[0].message,
+    ASSERT_EQ(Rueckfragen().size(), 1u);
+    EXPECT_EQ(Rueckfragen()[0].action.Caption, "Beenden");
+    EXPECT_EQ(Rueckfragen()[0].text,
               "Beim Beenden gehen alle nicht gespeicherten Polynome verloren");
     EXPECT_TRUE(w->IsVisible());
     EXPECT_EQ(&HauptF(), w);

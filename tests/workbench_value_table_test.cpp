@@ -122,7 +122,7 @@ TEST_F(Wertetabelle, RefreshingTheTableEmptiesTheFreeColumn) {
 
 TEST_F(Wertetabelle, AtMostFiftyPointsAreKeptAndPaged) {
     Analysiere(kVieleNullstellen);
-    ASSERT_TRUE(dialoge.meldungen.empty());
+    ASSERT_TRUE(Meldungen().empty());
     const int gefunden = static_cast<int>(w->KPMenge.size()) - 1;
     EXPECT_GT(gefunden, 50);
     EXPECT_EQ(w->KPAnzahl, std::min(gefunden, 50));

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <vector>
 
 #include "framework/Graphics.h"
@@ -14,12 +13,6 @@ constexpr int kHintergrundHoehe = 235;
 // Whole pixel of a Double coordinate.
 int P(double v) {
     return ToInt32(v);
-}
-
-// A curve row far off the canvas stays far off it: each segment spans one column, so the part
-// the canvas shows is the same, and the painter never meets coordinates near the Int32 limit.
-int Kurvenzeile(double v) {
-    return ToInt32(std::clamp(v, -1.0e6, 1.0e6));
 }
 
 }  // namespace
@@ -49,7 +42,7 @@ void HauptF::Zeichnef(Graphics& g) {
     for (int i = 0; i <= kBreite; ++i) {
         const double x = xmin + static_cast<double>(i) * dx;
         const double y = zeile(f.FWert(x));
-        g.DrawLine(i - 1, Kurvenzeile(yprev), i, Kurvenzeile(y));
+        g.DrawLine(i - 1, P(yprev), i, P(y));
         yprev = y;
     }
 

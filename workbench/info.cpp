@@ -44,7 +44,6 @@ void HauptF::Botschaft() {
     d.AlternateActionButton.Visible = true;
     d.AlternateActionButton.Caption = " Lass es";
     d.CancelButton.Visible = true;
-    d.CancelButton.Caption = "Abbrechen";
     d.Message = "Angebot eines Unternehmens";
     d.Explanation = "Deine Entscheidung hat natürlich Folgen.";
     MessageDialogButton* b = d.ShowModal();

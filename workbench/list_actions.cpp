@@ -46,7 +46,6 @@ std::int32_t HauptF::ListBotschaft(std::int32_t n) {
     d.ActionButton.Caption = r.aktion;
     d.ActionButton.Visible = true;
     d.CancelButton.Visible = true;
-    d.CancelButton.Caption = "Abbrechen";
     d.AlternateActionButton.Visible = !alternativ.empty();
     d.AlternateActionButton.Caption = alternativ;
     d.Message = r.botschaft;
