@@ -103,3 +103,33 @@ void _SetProperties(PropertyObject& target, std::string_view record) {
         target.SetProperty(name, reader.Value(target.TypeOf(name)));
     }
 }
+
+namespace {
+
+PropertyType TypeOfValue(const PropertyValue& value) {
+    switch (value.index()) {
+        case 0: return PropertyType::Int32;
+        case 1: return PropertyType::Boolean;
+        case 2: return PropertyType::Color;
+        default: return PropertyType::String;
+    }
+}
+
+}  // namespace
+
+void PropertyObject::SetProperty(std::string_view name, const PropertyValue& value) {
+    if (TypeOf(name) != TypeOfValue(value))
+        throw RuntimeException("Eigenschaft " + std::string(name) + ": Wert vom falschen Typ");
+    values_.insert_or_assign(std::string(name), value);
+    ApplyProperty(name, value);
+}
+
+const PropertyValue& PropertyObject::Property(std::string_view name) const {
+    auto it = values_.find(name);
+    if (it == values_.end()) throw RuntimeException("Eigenschaft nicht gesetzt: " + std::string(name));
+    return it->second;
+}
+
+bool PropertyObject::HasProperty(std::string_view name) const { return values_.find(name) != values_.end(); }
+
+void PropertyObject::ApplyProperty(std::string_view, const PropertyValue&) {}

@@ -51,7 +51,7 @@ public:
     virtual ~PropertyObject() = default;
     // The type of a property of this object's class; throws RuntimeException for an unknown one.
     virtual PropertyType TypeOf(std::string_view name) const = 0;
-    // Sets one property (the value must have the property's type).
+    // Sets one property; a value of another type than the property's raises RuntimeException.
     void SetProperty(std::string_view name, const PropertyValue& value);
     // The value last set for a property; throws RuntimeException if it was never set.
     const PropertyValue& Property(std::string_view name) const;
@@ -60,6 +60,10 @@ public:
 protected:
     // Passes a newly set value on to the widget; the default keeps it only.
     virtual void ApplyProperty(std::string_view name, const PropertyValue& value);
+    // Every value set so far, by name: a widget made after its record was applied replays them.
+    const std::map<std::string, PropertyValue, std::less<>>& PropertyValues() const {
+        return values_;
+    }
 
 private:
     std::map<std::string, PropertyValue, std::less<>> values_;

@@ -25,9 +25,11 @@ public:
     const std::string& ClassName() const { return className_; }
     PropertyType TypeOf(std::string_view name) const override;
 
-    // Builds the window: creates its widget, raises Layout, CreateControls and Open in this
-    // order (each through the exception routine's rules: an error passes on to the caller),
-    // then shows it when its Visible property is true.
+    // Builds the window: creates its widget, raises Layout, CreateControls, the Open event of
+    // each control (in creation order) and the window's own Open, then shows it when its
+    // Visible property is true (the default). An error in a step passes on to the caller.
+    // From here on the framework owns the window (it must have been made with new): Close()
+    // and RuntimeExit delete it.
     void Constructor();
 
     void SetMenuBar(MenuBar* menuBar);
@@ -49,13 +51,17 @@ public:
     bool SaveScreenshot(const std::string& pngPath) const;
     // Presses the default button, as Return or Enter anywhere in the window does.
     void PressReturn();
-    // Closes and destroys the window (as its close box would); the registry forgets it.
+    // Closes the window (as its close box would): the registry forgets it at once and its
+    // wirings stop; a window that Constructor() built is deleted, inside a handler as soon as
+    // that handler is over.
     void Close();
 
     // Framework internals.
     struct Impl;
     Impl& impl() const { return *impl_; }
     std::weak_ptr<void> LifeToken() const { return lifeToken_; }
+    void EnsureWidget();
+    void UpdateTabOrder();
 
 protected:
     // The window class's hooks for its own events.
@@ -65,6 +71,10 @@ protected:
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
 
 private:
+    void ApplyFlags();
+    void ApplyGeometry();
+    void ApplyBackColor();
+
     std::string className_;
     MenuBar* menuBar_ = nullptr;
     std::vector<std::unique_ptr<RectControl>> controls_;
