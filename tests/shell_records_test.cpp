@@ -15,98 +15,13 @@
 #include "framework/Errors.h"
 #include "framework/Properties.h"
 #include "shell/layout.h"
+#include "tests/shell_satzleser.h"
 
 namespace {
 
-const std::map<std::string, PropertyType, std::less<>>& Typen() {
-    static const auto* typen = [] {
-        auto* m = new std::map<std::string, PropertyType, std::less<>>;
-        for (const char* n :
-             {"Index", "Left", "Top", "Width", "Height", "TabPanelIndex", "TabIndex", "LimitText",
-              "Alignment", "TextAlign", "ButtonStyle", "ListIndex", "Placement", "MinWidth",
-              "MinHeight", "MaxWidth", "MaxHeight", "Frame", "MacProcID"})
-            (*m)[n] = PropertyType::Int32;
-        for (const char* n : {"LockLeft",
-                              "LockTop",
-                              "LockRight",
-                              "LockBottom",
-                              "TabStop",
-                              "Border",
-                              "Password",
-                              "UseFocusRing",
-                              "Enabled",
-                              "Visible",
-                              "AutoDeactivate",
-                              "Bold",
-                              "Italic",
-                              "Underline",
-                              "ReadOnly",
-                              "AcceptTabs",
-                              "AutomaticallyCheckSpelling",
-                              "Default",
-                              "Cancel",
-                              "Multiline",
-                              "Selectable",
-                              "Transparent",
-                              "ScrollbarHorizontal",
-                              "ScrollbarVertical",
-                              "Styled",
-                              "HideSelection",
-                              "AcceptFocus",
-                              "DoubleBuffer",
-                              "EraseBackground",
-                              "AutoComplete",
-                              "Composite",
-                              "HasBackColor",
-                              "FullScreen",
-                              "MenuBarVisible",
-                              "CloseButton",
-                              "Resizeable",
-                              "LiveResize",
-                              "MaximizeButton",
-                              "MinimizeButton",
-                              "FullScreenButton"})
-            (*m)[n] = PropertyType::Boolean;
-        for (const char* n : {"TextColor", "BackColor"}) (*m)[n] = PropertyType::Color;
-        for (const char* n :
-             {"Name", "Format", "HelpTag", "TextFont", "CueText", "Text", "Mask", "DataSource",
-              "DataField", "Caption", "InitialParent", "InitialValue", "Title"})
-            (*m)[n] = PropertyType::String;
-        return m;
-    }();
-    return *typen;
-}
+using Liste = std::vector<std::string>;
 
-// An object that knows every property type and keeps what a record sets, in order.
-class Aufzeichner : public PropertyObject {
-  public:
-    PropertyType TypeOf(std::string_view name) const override {
-        auto it = Typen().find(name);
-        if (it == Typen().end()) throw RuntimeException("unbekannt: " + std::string(name));
-        return it->second;
-    }
-    std::vector<std::string> reihenfolge;
-
-  protected:
-    void ApplyProperty(std::string_view name, const PropertyValue&) override {
-        reihenfolge.emplace_back(name);
-    }
-};
-
-struct Gelesen {
-    Aufzeichner objekt;
-    std::int32_t Int(const char* n) const { return std::get<std::int32_t>(objekt.Property(n)); }
-    bool Bool(const char* n) const { return std::get<bool>(objekt.Property(n)); }
-    Color Farbe(const char* n) const { return std::get<Color>(objekt.Property(n)); }
-    std::string Text(const char* n) const { return std::get<std::string>(objekt.Property(n)); }
-    bool Hat(const char* n) const { return objekt.HasProperty(n); }
-};
-
-Gelesen Lesen(const std::string& satz) {
-    Gelesen g;
-    _SetProperties(g.objekt, satz);
-    return g;
-}
+using namespace satzleser;
 
 Gelesen LesenVon(std::string_view name) {
     const Steuerelement* zeile = SteuerelementNamens(name);
@@ -114,91 +29,41 @@ Gelesen LesenVon(std::string_view name) {
     return Lesen(Eigenschaftssatz(*zeile));
 }
 
-using Liste = std::vector<std::string>;
-
 // The record contents by class, typed from the record format's definition.
 const std::map<Klasse, Liste>& Satzinhalte() {
+    static const std::string kopf =
+        "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex "
+        "TabIndex ";
     static const std::map<Klasse, Liste> inhalte = {
         {Klasse::TextField,
-         {"Name",          "Index",     "Left",           "Top",       "Width",
-          "Height",        "LockLeft",  "LockTop",        "LockRight", "LockBottom",
-          "TabPanelIndex", "TabIndex",  "TabStop",        "Border",    "Password",
-          "UseFocusRing",  "TextColor", "BackColor",      "Enabled",   "Format",
-          "Visible",       "HelpTag",   "AutoDeactivate", "TextFont",  "Bold",
-          "Italic",        "Underline", "CueText",        "Text",      "Mask",
-          "ReadOnly",      "LimitText", "AcceptTabs",     "Alignment", "AutomaticallyCheckSpelling",
-          "DataSource",    "DataField"}},
+         Woerter(kopf +
+                 "TabStop Border Password UseFocusRing TextColor BackColor Enabled Format Visible "
+                 "HelpTag AutoDeactivate TextFont Bold Italic Underline CueText Text Mask ReadOnly "
+                 "LimitText AcceptTabs Alignment AutomaticallyCheckSpelling DataSource DataField")},
         {Klasse::TextArea,
-         {"Name",
-          "Index",
-          "Left",
-          "Top",
-          "Width",
-          "Height",
-          "LockLeft",
-          "LockTop",
-          "LockRight",
-          "LockBottom",
-          "TabPanelIndex",
-          "TabIndex",
-          "TabStop",
-          "Border",
-          "Multiline",
-          "ScrollbarHorizontal",
-          "ScrollbarVertical",
-          "Styled",
-          "UseFocusRing",
-          "TextColor",
-          "BackColor",
-          "Enabled",
-          "Format",
-          "Visible",
-          "HelpTag",
-          "AutoDeactivate",
-          "HideSelection",
-          "TextFont",
-          "Bold",
-          "Italic",
-          "Underline",
-          "Text",
-          "Mask",
-          "ReadOnly",
-          "LimitText",
-          "AcceptTabs",
-          "Alignment",
-          "AutomaticallyCheckSpelling",
-          "DataSource",
-          "DataField"}},
+         Woerter(kopf +
+                 "TabStop Border Multiline ScrollbarHorizontal ScrollbarVertical Styled "
+                 "UseFocusRing TextColor BackColor Enabled Format Visible HelpTag AutoDeactivate "
+                 "HideSelection TextFont Bold Italic Underline Text Mask ReadOnly LimitText "
+                 "AcceptTabs Alignment AutomaticallyCheckSpelling DataSource DataField")},
         {Klasse::Label,
-         {"Name",          "Index",          "Left",      "Top",          "Width",
-          "Height",        "LockLeft",       "LockTop",   "LockRight",    "LockBottom",
-          "TabPanelIndex", "TabIndex",       "Text",      "TextAlign",    "TextColor",
-          "Multiline",     "Enabled",        "Visible",   "Selectable",   "Transparent",
-          "HelpTag",       "AutoDeactivate", "TextFont",  "Bold",         "Italic",
-          "Underline",     "DataSource",     "DataField", "InitialParent"}},
+         Woerter(kopf +
+                 "Text TextAlign TextColor Multiline Enabled Visible Selectable Transparent "
+                 "HelpTag AutoDeactivate TextFont Bold Italic Underline DataSource DataField "
+                 "InitialParent")},
         {Klasse::PushButton,
-         {"Name",      "Index",          "Left",        "Top",        "Width",         "Height",
-          "LockLeft",  "LockTop",        "LockRight",   "LockBottom", "TabPanelIndex", "TabIndex",
-          "TabStop",   "Caption",        "Default",     "Cancel",     "Enabled",       "Visible",
-          "HelpTag",   "AutoDeactivate", "ButtonStyle", "TextFont",   "Bold",          "Italic",
-          "Underline", "InitialParent"}},
-        {Klasse::ComboBox, {"Name",       "Index",      "Left",           "Top",
-                            "Width",      "Height",     "LockLeft",       "LockTop",
-                            "LockRight",  "LockBottom", "TabPanelIndex",  "TabIndex",
-                            "TabStop",    "Enabled",    "InitialValue",   "ListIndex",
-                            "Visible",    "HelpTag",    "AutoDeactivate", "UseFocusRing",
-                            "TextFont",   "Bold",       "Italic",         "Underline",
-                            "DataSource", "DataField",  "AutoComplete"}},
+         Woerter(kopf + "TabStop Caption Default Cancel Enabled Visible HelpTag AutoDeactivate "
+                        "ButtonStyle TextFont Bold Italic Underline InitialParent")},
+        {Klasse::ComboBox,
+         Woerter(kopf +
+                 "TabStop Enabled InitialValue ListIndex Visible HelpTag AutoDeactivate "
+                 "UseFocusRing TextFont Bold Italic Underline DataSource DataField AutoComplete")},
         {Klasse::Canvas,
-         {"Name",           "Index",           "Left",         "Top",          "Width",
-          "Height",         "LockLeft",        "LockTop",      "LockRight",    "LockBottom",
-          "TabPanelIndex",  "TabIndex",        "TabStop",      "Visible",      "HelpTag",
-          "AutoDeactivate", "Enabled",         "UseFocusRing", "AcceptFocus",  "AcceptTabs",
-          "DoubleBuffer",   "EraseBackground", "Transparent",  "InitialParent"}},
+         Woerter(kopf + "TabStop Visible HelpTag AutoDeactivate Enabled UseFocusRing AcceptFocus "
+                        "AcceptTabs DoubleBuffer EraseBackground Transparent InitialParent")},
         {Klasse::UpDownArrows,
-         {"Name", "Index", "Left", "Top", "Width", "Height", "LockLeft", "LockTop", "LockRight",
-          "LockBottom", "TabPanelIndex", "TabIndex", "TabStop", "InitialParent", "Visible",
-          "HelpTag", "AutoDeactivate", "Enabled", "AcceptFocus"}},
+         Woerter(kopf +
+                 "TabStop InitialParent Visible HelpTag AutoDeactivate Enabled AcceptFocus")},
     };
     return inhalte;
 }
