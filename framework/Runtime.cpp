@@ -1,5 +1,214 @@
-// Placeholder until the Qt-backed runtime lands.
 #include "framework/Runtime.h"
 
-void RuntimeInit(Platform) {}
-std::int32_t RuntimeExit() { return 0; }
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QLoggingCategory>
+#include <QStyleFactory>
+#include <QTranslator>
+#include <array>
+#include <clocale>
+
+#include "framework/ControlAdapter.h"
+#include "framework/Dialogs.h"
+#include "framework/Errors.h"
+#include "framework/Window.h"
+
+void DestroyAllWindows();
+
+namespace {
+
+struct RuntimeState {
+    int argc = 0;
+    std::array<char*, 4> argv{};
+    std::unique_ptr<QApplication> app;
+    std::unique_ptr<QTranslator> translator;
+    std::unique_ptr<Application> application;
+    ExceptionHelper helper = nullptr;
+    std::vector<RegisteredClass> classes;
+    std::int32_t exitCode = 0;
+    bool quitRequested = false;
+    int runningHandlers = 0;
+};
+
+RuntimeState& State() {
+    static RuntimeState state;
+    return state;
+}
+
+// The routine used until start-up installs one: a RuntimeException becomes the result, any
+// other error passes on.
+std::exception_ptr BuiltInHelper(void (*target)(void*), void* argument) {
+    try {
+        target(argument);
+    } catch (const RuntimeException&) {
+        return std::current_exception();
+    }
+    return nullptr;
+}
+
+void CallTarget(void* call) {
+    (*static_cast<const std::function<void()>*>(call))();
+}
+
+void RegisterFrameworkClasses() {
+    for (const auto& [name, base] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"Object", ""},
+             {"Application", "Object"},
+             {"Window", "Object"},
+             {"RectControl", "Object"},
+             {"TextField", "RectControl"},
+             {"TextArea", "RectControl"},
+             {"Label", "RectControl"},
+             {"PushButton", "RectControl"},
+             {"ComboBox", "RectControl"},
+             {"Canvas", "RectControl"},
+             {"MenuItem", "Object"},
+             {"MenuBar", "MenuItem"},
+             {"QuitMenuItem", "MenuItem"},
+             {"Graphics", "Object"},
+             {"MessageDialog", "Object"},
+             {"MessageDialogButton", "Object"},
+             {"FolderItem", "Object"},
+             {"TextOutputStream", "Object"},
+             {"TextInputStream", "Object"},
+             {"RuntimeException", "Object"},
+             {"IOException", "RuntimeException"},
+             {"NilObjectException", "RuntimeException"},
+         })
+        RuntimeRegisterClass(name, base);
+}
+
+}  // namespace
+
+int RunningHandlers() {
+    return State().runningHandlers;
+}
+
+std::exception_ptr RunThroughExceptionRoutine(const std::function<void()>& call) {
+    RuntimeState& state = State();
+    const ExceptionHelper helper = state.helper ? state.helper : BuiltInHelper;
+    ++state.runningHandlers;
+    std::exception_ptr error;
+    try {
+        error = helper(CallTarget, const_cast<std::function<void()>*>(&call));
+    } catch (...) {
+        error = std::current_exception();
+    }
+    if (--state.runningHandlers == 0) HandlersFinished();
+    return error;
+}
+
+void CallWithExceptionHandling(const std::function<void()>& call) {
+    if (std::exception_ptr error = RunThroughExceptionRoutine(call))
+        RuntimeUnhandledException(error);
+}
+
+void RuntimeInit(Platform platform) {
+    RuntimeState& state = State();
+    if (state.app) return;
+    if (state.classes.empty()) RegisterFrameworkClasses();
+    state.quitRequested = false;
+    state.exitCode = 0;
+    // The program takes no arguments, so Qt sees none of the real ones either; the offscreen
+    // platform is chosen here, whatever the environment says. Qt keeps (and edits) the
+    // argument list for the application's life.
+    static char name[] = "vemtarix";
+    static char platformOption[] = "-platform";
+    static char offscreen[] = "offscreen";
+    state.argv = {name, nullptr, nullptr, nullptr};
+    state.argc = 1;
+    if (platform == Platform::Offscreen) {
+        state.argv = {name, platformOption, offscreen, nullptr};
+        state.argc = 3;
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false"));
+    }
+    state.app = std::make_unique<QApplication>(state.argc, state.argv.data());
+    // Qt sets the C locale from the environment; numbers must never depend on it.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);  // the default text size 12, as Controls.cpp scales it
+    font.setStyleHint(QFont::SansSerif);
+    QApplication::setFont(font);
+    // Qt's own texts (the file dialogs, a field's context menu) speak German like the program;
+    // without the translation files they stay English.
+    state.translator = std::make_unique<QTranslator>();
+    if (state.translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                               QStringLiteral("_"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(state.translator.get());
+}
+
+std::int32_t RuntimeExit() {
+    RuntimeState& state = State();
+    DestroyAllWindows();
+    state.application.reset();
+    state.translator.reset();
+    state.app.reset();
+    return state.exitCode;
+}
+
+void RuntimeRegisterClass(std::string_view name, std::string_view baseClass) {
+    State().classes.push_back(RegisteredClass{std::string(name), std::string(baseClass)});
+}
+
+const std::vector<RegisteredClass>& RuntimeRegisteredClasses() {
+    return State().classes;
+}
+
+void RuntimeSetExceptionHelper(ExceptionHelper helper) {
+    State().helper = helper;
+}
+
+void RuntimeLoadUpDownArrows() {
+    RuntimeRegisterClass("UpDownArrows", "RectControl");
+}
+
+void RuntimeRegisterAppObject(std::unique_ptr<Application> application) {
+    State().application = std::move(application);
+}
+
+Application* RuntimeApplication() {
+    return State().application.get();
+}
+
+void RunFrameworkInitialization(const std::function<void()>& lateStartup) {
+    if (State().app) QApplication::setApplicationName(QStringLiteral("Vemtarix"));
+    lateStartup();  // an error passes on to the caller
+}
+
+void RuntimeRun() {
+    RuntimeState& state = State();
+    // A Quit before the loop (during start-up) is not lost.
+    if (state.quitRequested || !state.app) return;
+    QApplication::exec();
+}
+
+void RuntimeUnhandledException(std::exception_ptr error) {
+    std::string text = "Ein unerwarteter Fehler ist aufgetreten";
+    try {
+        if (error) std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        text += std::string(": ") + e.what();
+    } catch (...) {
+        text += ".";
+    }
+    try {
+        MsgBox(text);
+    } catch (...) {
+        // Nothing may escape the handler of last resort.
+    }
+}
+
+void Quit(std::int32_t exitCode) {
+    RuntimeState& state = State();
+    state.exitCode = exitCode;
+    state.quitRequested = true;
+    if (state.app) QApplication::exit(exitCode);
+}
+
+void ProcessEvents() {
+    if (State().app) QApplication::processEvents();
+}

@@ -14,7 +14,7 @@
 class MenuBar;
 
 class Window : public PropertyObject {
-public:
+  public:
     // Registers the new window as open under its class name at once, before any construction
     // step runs; no widget exists until Constructor().
     explicit Window(std::string className);
@@ -25,9 +25,11 @@ public:
     const std::string& ClassName() const { return className_; }
     PropertyType TypeOf(std::string_view name) const override;
 
-    // Builds the window: creates its widget, raises Layout, CreateControls and Open in this
-    // order (each through the exception routine's rules: an error passes on to the caller),
-    // then shows it when its Visible property is true.
+    // Builds the window: creates its widget, raises Layout, CreateControls, the Open event of
+    // each control (in creation order) and the window's own Open, then shows it when its
+    // Visible property is true (the default). An error in a step passes on to the caller.
+    // From here on the framework owns the window (it must have been made with new): Close()
+    // and RuntimeExit delete it.
     void Constructor();
 
     void SetMenuBar(MenuBar* menuBar);
@@ -41,7 +43,7 @@ public:
 
     // What tests and users see of the window.
     std::string Title() const;
-    int Width() const;   // of the client area, in pixels
+    int Width() const;  // of the client area, in pixels
     int Height() const;
     bool IsVisible() const;
     RectControl* FocusedControl() const;
@@ -49,22 +51,30 @@ public:
     bool SaveScreenshot(const std::string& pngPath) const;
     // Presses the default button, as Return or Enter anywhere in the window does.
     void PressReturn();
-    // Closes and destroys the window (as its close box would); the registry forgets it.
+    // Closes the window (as its close box would): the registry forgets it at once and its
+    // wirings stop; a window that Constructor() built is deleted, inside a handler as soon as
+    // that handler is over.
     void Close();
 
     // Framework internals.
     struct Impl;
     Impl& impl() const { return *impl_; }
     std::weak_ptr<void> LifeToken() const { return lifeToken_; }
+    void EnsureWidget();
+    void UpdateTabOrder();
 
-protected:
+  protected:
     // The window class's hooks for its own events.
     virtual void Layout() {}
     virtual void CreateControls() {}
     virtual void Event_Open() {}
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
 
-private:
+  private:
+    void ApplyFlags();
+    void ApplyGeometry();
+    void ApplyBackColor();
+
     std::string className_;
     MenuBar* menuBar_ = nullptr;
     std::vector<std::unique_ptr<RectControl>> controls_;
@@ -88,7 +98,8 @@ void Wire(C& control, Event event, W& window, void (W::*handler)(C&)) {
     W* target = &window;
     C* source = &control;
     control.SetHandler(event, [alive, target, source, handler] {
-        if (alive.expired()) throw NilObjectException("Das Fenster zu diesem Ereignis gibt es nicht mehr");
+        if (alive.expired())
+            throw NilObjectException("Das Fenster zu diesem Ereignis gibt es nicht mehr");
         (target->*handler)(*source);
     });
 }
@@ -99,8 +110,10 @@ void WirePaint(Canvas& canvas, W& window,
     std::weak_ptr<void> alive = window.LifeToken();
     W* target = &window;
     Canvas* source = &canvas;
-    canvas.SetPaintHandler([alive, target, source, handler](Graphics& g, const std::vector<Rect>& areas) {
-        if (alive.expired()) throw NilObjectException("Das Fenster zu diesem Ereignis gibt es nicht mehr");
-        (target->*handler)(*source, g, areas);
-    });
+    canvas.SetPaintHandler(
+        [alive, target, source, handler](Graphics& g, const std::vector<Rect>& areas) {
+            if (alive.expired())
+                throw NilObjectException("Das Fenster zu diesem Ereignis gibt es nicht mehr");
+            (target->*handler)(*source, g, areas);
+        });
 }

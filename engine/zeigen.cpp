@@ -1,0 +1,4 @@
+#include "engine/PolynomT.h"
+#include "framework/Dialogs.h"
+
+void PolynomT::zeigen() const { MsgBox(Term2String()); }

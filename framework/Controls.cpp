@@ -1,0 +1,285 @@
+#include "framework/Controls.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QImage>
+#include <QPalette>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+#include <map>
+#include <optional>
+
+#include "framework/ControlAdapter.h"
+#include "framework/Errors.h"
+#include "framework/Window.h"
+
+// Glue with the other framework files (they hold Qt types, so they live in no header).
+void InstallWidget(RectControl& control, QWidget* widget, std::unique_ptr<ControlAdapter> adapter);
+QWidget* WidgetOf(const RectControl& control);
+QWidget* ClientAreaOf(Window& window);
+Image ImageOf(QWidget* widget);
+double FontPixelSize(float size, std::uint8_t unit);
+QFont FontFor(const std::string& face, double pixelSize, bool bold, bool italic, bool underline);
+
+struct RectControl::Impl {
+    QPointer<QWidget> widget;
+    std::unique_ptr<ControlAdapter> adapter;
+    std::string name;
+    std::map<Event, std::function<void()>> handlers;
+    Canvas::PaintHandler paint;
+    float textSize = 0;  // 0: the framework's default size
+    std::uint8_t textUnit = 0;
+    double lineSpacing = 1.0;
+    std::optional<std::string> pendingText;  // text set before the widget existed
+};
+
+namespace {
+
+template <class T>
+T Get(const PropertyObject& object, std::string_view name, T fallback) {
+    if (!object.HasProperty(name)) return fallback;
+    return std::get<T>(object.Property(name));
+}
+
+QColor ToQColor(const Color& c) {
+    return QColor(c.red, c.green, c.blue);
+}
+
+}  // namespace
+
+// ---- Glue ----
+
+void InstallWidget(RectControl& control, QWidget* widget, std::unique_ptr<ControlAdapter> adapter) {
+    control.impl().widget = widget;
+    control.impl().adapter = std::move(adapter);
+}
+
+QWidget* WidgetOf(const RectControl& control) {
+    return control.impl().widget.data();
+}
+
+ControlAdapter* AdapterOf(const RectControl& control) {
+    return control.impl().widget ? control.impl().adapter.get() : nullptr;
+}
+
+const Canvas::PaintHandler& PaintHandlerOf(const Canvas& canvas) {
+    return canvas.impl().paint;
+}
+
+void Canvas::SetPaintHandler(PaintHandler handler) {
+    impl_->paint = std::move(handler);
+}
+
+Image ImageOf(QWidget* widget) {
+    Image image;
+    if (!widget) return image;
+    const QImage picture = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    image.width = picture.width();
+    image.height = picture.height();
+    image.pixels.reserve(static_cast<std::size_t>(image.width) * image.height);
+    for (int y = 0; y < image.height; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = 0; x < image.width; ++x) image.pixels.push_back(line[x] & 0xFFFFFFu);
+    }
+    return image;
+}
+
+// Text sizes are the points of the 72-dpi screen that the layouts were drawn for, one point a
+// pixel there (TextUnit 0, the default, and 2, points, alike; 1 means pixels). DejaVu Sans runs
+// about a tenth wider than the face those layouts were measured with, so a point is drawn as
+// 0.9 pixel: every caption then fits its control with the margins it was given.
+double FontPixelSize(float size, std::uint8_t unit) {
+    constexpr float kDefaultSize = 12;
+    constexpr double kPointInPixels = 0.9;
+    const float points = size > 0 ? size : kDefaultSize;
+    if (unit == 1) return points;
+    return points * kPointInPixels;
+}
+
+QFont FontFor(const std::string& face, double pixelSize, bool bold, bool italic, bool underline) {
+    QFont font = QApplication::font();
+    if (!face.empty() && face != "System" && face != "SmallSystem")
+        font.setFamily(QString::fromStdString(face));
+    font.setPixelSize(std::max(1, static_cast<int>(pixelSize + 0.5)));
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setUnderline(underline);
+    return font;
+}
+
+// ---- RectControl ----
+
+RectControl::RectControl() : impl_(std::make_unique<Impl>()) {}
+
+RectControl::~RectControl() {
+    // The widget belongs to the window's client area; a control that goes before its window
+    // takes its widget along.
+    delete impl_->widget.data();
+}
+
+std::string RectControl::Name() const {
+    return impl_->name;
+}
+
+void RectControl::AttachTo(Window& window, std::string name) {
+    window_ = &window;
+    impl_->name = std::move(name);
+    CreateWidget();
+    QWidget* widget = impl_->widget;
+    widget->setParent(ClientAreaOf(window));
+    widget->setAttribute(Qt::WA_MacShowFocusRect, true);
+    // Values set before the widget existed reach it now, in name order; geometry and flags do
+    // not depend on the order.
+    for (const auto& [key, value] : PropertyValues()) ApplyProperty(key, value);
+    if (impl_->pendingText) {
+        impl_->adapter->SetText(*impl_->pendingText);
+        impl_->pendingText.reset();
+    }
+    if (impl_->lineSpacing != 1.0) impl_->adapter->SetLineSpacing(impl_->lineSpacing);
+    if (auto* text = dynamic_cast<TextControl*>(this)) text->SetTextSize(impl_->textSize);
+    widget->setVisible(Get(*this, "Visible", true));
+}
+
+void RectControl::SetHandler(Event event, std::function<void()> handler) {
+    impl_->handlers[event] = std::move(handler);
+}
+
+bool RectControl::HasHandler(Event event) const {
+    if (event == Event::Paint && impl_->paint) return true;
+    return impl_->handlers.count(event) != 0;
+}
+
+void RectControl::Raise(Event event) {
+    if (event == Event::Paint) {
+        if (auto* canvas = dynamic_cast<Canvas*>(this)) canvas->Invalidate(true);
+        return;
+    }
+    auto it = impl_->handlers.find(event);
+    if (it == impl_->handlers.end()) return;
+    // A copy: the handler may close the window and so destroy this control's table.
+    const std::function<void()> handler = it->second;
+    CallWithExceptionHandling(handler);
+}
+
+bool RectControl::Enabled() const {
+    if (!impl_->widget) return Get(*this, "Enabled", true);
+    return impl_->widget->isEnabled();
+}
+
+void RectControl::SetEnabled(bool enabled) {
+    if (impl_->widget) impl_->widget->setEnabled(enabled);
+}
+
+bool RectControl::Visible() const {
+    if (!impl_->widget) return Get(*this, "Visible", true);
+    return !impl_->widget->isHidden();
+}
+
+void RectControl::SetVisible(bool visible) {
+    if (impl_->widget) impl_->widget->setVisible(visible);
+}
+
+Rect RectControl::Bounds() const {
+    if (!impl_->widget)
+        return Rect{Get(*this, "Left", 0), Get(*this, "Top", 0), Get(*this, "Width", 0),
+                    Get(*this, "Height", 0)};
+    const QRect r = impl_->widget->geometry();
+    return Rect{r.x(), r.y(), r.width(), r.height()};
+}
+
+void RectControl::SetFocus() {
+    if (impl_->widget) impl_->widget->setFocus(Qt::OtherFocusReason);
+}
+
+bool RectControl::HasFocus() const {
+    QWidget* widget = impl_->widget;
+    if (!widget) return false;
+    QWidget* focus = widget->window()->focusWidget();
+    return focus && (focus == widget || widget->isAncestorOf(focus));
+}
+
+Image RectControl::Grab() const {
+    return ImageOf(impl_->widget);
+}
+
+void RectControl::ApplyProperty(std::string_view name, const PropertyValue& value) {
+    QWidget* widget = impl_->widget;
+    if (!widget) return;  // AttachTo replays the value
+    if (name == "Left" || name == "Top" || name == "Width" || name == "Height") {
+        widget->setGeometry(Get(*this, "Left", 0), Get(*this, "Top", 0), Get(*this, "Width", 0),
+                            Get(*this, "Height", 0));
+    } else if (name == "Enabled") {
+        widget->setEnabled(std::get<bool>(value));
+    } else if (name == "Visible") {
+        widget->setVisible(std::get<bool>(value));
+    } else if (name == "TabStop" || name == "TabIndex") {
+        if (widget->focusPolicy() != Qt::NoFocus)
+            widget->setFocusPolicy(Get(*this, "TabStop", true) ? Qt::StrongFocus : Qt::ClickFocus);
+        TabOrderChanged(*window_);
+    } else if (name == "UseFocusRing") {
+        widget->setAttribute(Qt::WA_MacShowFocusRect, std::get<bool>(value));
+    } else if (name == "TextColor" || name == "BackColor") {
+        QPalette palette = widget->palette();
+        const QColor colour = ToQColor(std::get<Color>(value));
+        if (name == "TextColor") {
+            // The disabled group keeps its grey, so a disabled control still looks disabled.
+            for (auto group : {QPalette::Active, QPalette::Inactive})
+                for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+                    palette.setColor(group, role, colour);
+        } else {
+            palette.setColor(QPalette::Base, colour);
+        }
+        widget->setPalette(palette);
+    } else if (name == "TextFont" || name == "Bold" || name == "Italic" || name == "Underline") {
+        if (auto* text = dynamic_cast<TextControl*>(this)) text->SetTextSize(impl_->textSize);
+    } else {
+        impl_->adapter->Apply(name, value);
+    }
+}
+
+// ---- TextControl ----
+
+std::string TextControl::Text() const {
+    if (ControlAdapter* adapter = AdapterOf(*this)) return adapter->Text();
+    return impl_->pendingText.value_or(std::string());
+}
+
+void TextControl::SetText(std::string_view text) {
+    if (ControlAdapter* adapter = AdapterOf(*this))
+        adapter->SetText(text);
+    else
+        impl_->pendingText = std::string(text);
+}
+
+void TextControl::SetTextSize(float size) {
+    impl_->textSize = size;
+    QWidget* widget = impl_->widget;
+    if (!widget) return;
+    widget->setFont(FontFor(Get<std::string>(*this, "TextFont", "System"),
+                            FontPixelSize(impl_->textSize, impl_->textUnit),
+                            Get(*this, "Bold", false), Get(*this, "Italic", false),
+                            Get(*this, "Underline", false)));
+    impl_->adapter->FontChanged();
+}
+
+void TextControl::SetTextUnit(std::uint8_t unit) {
+    impl_->textUnit = unit;
+    SetTextSize(impl_->textSize);
+}
+
+float TextControl::TextSize() const {
+    return impl_->textSize;
+}
+std::uint8_t TextControl::TextUnit() const {
+    return impl_->textUnit;
+}
+
+void TextArea::SetLineSpacing(double spacing) {
+    impl_->lineSpacing = spacing;
+    if (ControlAdapter* adapter = AdapterOf(*this)) adapter->SetLineSpacing(spacing);
+}
+
+double TextArea::LineSpacing() const {
+    return impl_->lineSpacing;
+}

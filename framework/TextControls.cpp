@@ -1,0 +1,208 @@
+// TextField (a QLineEdit) and TextArea (a QTextEdit that looks like a one-line field unless it
+// is Multiline).
+
+#include <QAbstractTextDocumentLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include "framework/ControlAdapter.h"
+#include "framework/Controls.h"
+
+void InstallWidget(RectControl& control, QWidget* widget, std::unique_ptr<ControlAdapter> adapter);
+
+namespace {
+
+QString ToQ(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Alignment codes of text fields and text areas: 0 the default (left), 1 left, 2 centred,
+// 3 right.
+Qt::Alignment HorizontalAlignment(std::int32_t code) {
+    switch (code) {
+        case 2:
+            return Qt::AlignHCenter;
+        case 3:
+            return Qt::AlignRight;
+        default:
+            return Qt::AlignLeft;
+    }
+}
+
+class FieldEdit : public QLineEdit {
+  public:
+    bool acceptTabs = false;
+
+  protected:
+    // With AcceptTabs the Tab key stays in the field instead of moving the focus on.
+    bool event(QEvent* e) override {
+        if (acceptTabs && e->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(e);
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+                e->accept();
+                return true;
+            }
+        }
+        return QLineEdit::event(e);
+    }
+};
+
+class TextFieldAdapter : public ControlAdapter {
+  public:
+    explicit TextFieldAdapter(FieldEdit* edit) : edit_(edit) {}
+    std::string Text() const override { return edit_->text().toStdString(); }
+    void SetText(std::string_view text) override { edit_->setText(ToQ(text)); }
+    void Apply(std::string_view name, const PropertyValue& value) override {
+        if (name == "Text") {
+            SetText(std::get<std::string>(value));
+        } else if (name == "ReadOnly") {
+            edit_->setReadOnly(std::get<bool>(value));
+        } else if (name == "Border") {
+            edit_->setFrame(std::get<bool>(value));
+        } else if (name == "Password") {
+            edit_->setEchoMode(std::get<bool>(value) ? QLineEdit::Password : QLineEdit::Normal);
+        } else if (name == "LimitText") {
+            const std::int32_t limit = std::get<std::int32_t>(value);
+            edit_->setMaxLength(limit > 0 ? limit : 32767);
+        } else if (name == "AcceptTabs") {
+            edit_->acceptTabs = std::get<bool>(value);
+        } else if (name == "Alignment") {
+            edit_->setAlignment(HorizontalAlignment(std::get<std::int32_t>(value)) |
+                                Qt::AlignVCenter);
+        } else if (name == "CueText") {
+            edit_->setPlaceholderText(ToQ(std::get<std::string>(value)));
+        }
+    }
+
+  private:
+    FieldEdit* edit_;
+};
+
+// A text editor that, while not Multiline, keeps one line: Return goes on to the window (its
+// default button), and the line sits in the middle of the field's height.
+class AreaEdit : public QTextEdit {
+  public:
+    bool multiline = false;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    double lineSpacing = 1.0;
+
+    AreaEdit() {
+        setAcceptRichText(false);
+        setTabChangesFocus(true);
+        setLineWrapMode(QTextEdit::NoWrap);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        document()->setDocumentMargin(2);
+    }
+
+    void SetPlain(const QString& text) {
+        setPlainText(text);
+        ApplyLineSpacing();
+    }
+
+    // A format change is no change of the text: it raises no TextChange.
+    void ApplyLineSpacing() {
+        if (lineSpacing == 1.0) return;
+        const QSignalBlocker quiet(this);
+        QTextCursor cursor(document());
+        cursor.select(QTextCursor::Document);
+        QTextBlockFormat format;
+        format.setLineHeight(lineSpacing * 100, QTextBlockFormat::ProportionalHeight);
+        cursor.mergeBlockFormat(format);
+    }
+
+    void ApplyAlignment() {
+        QTextOption option = document()->defaultTextOption();
+        option.setAlignment(alignment);
+        document()->setDefaultTextOption(option);
+        CentreLine();
+    }
+
+    // Leaves above the text the room that centres one line vertically.
+    void CentreLine() {
+        const int lineHeight = fontMetrics().lineSpacing() + 2 * 2;
+        const int room =
+            multiline ? 0 : std::max(0, (height() - 2 * frameWidth() - lineHeight) / 2);
+        setViewportMargins(0, room, 0, 0);
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (!multiline && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+            e->ignore();
+            return;
+        }
+        QTextEdit::keyPressEvent(e);
+    }
+    void resizeEvent(QResizeEvent* e) override {
+        QTextEdit::resizeEvent(e);
+        CentreLine();
+    }
+};
+
+class TextAreaAdapter : public ControlAdapter {
+  public:
+    explicit TextAreaAdapter(AreaEdit* edit) : edit_(edit) {}
+    std::string Text() const override { return edit_->toPlainText().toStdString(); }
+    void SetText(std::string_view text) override { edit_->SetPlain(ToQ(text)); }
+    void FontChanged() override { edit_->CentreLine(); }
+    void SetLineSpacing(double spacing) override {
+        edit_->lineSpacing = spacing;
+        edit_->ApplyLineSpacing();
+    }
+    void Apply(std::string_view name, const PropertyValue& value) override {
+        if (name == "Text") {
+            SetText(std::get<std::string>(value));
+        } else if (name == "ReadOnly") {
+            edit_->setReadOnly(std::get<bool>(value));
+        } else if (name == "Border") {
+            edit_->setFrameShape(std::get<bool>(value) ? QFrame::StyledPanel : QFrame::NoFrame);
+            edit_->CentreLine();
+        } else if (name == "Multiline") {
+            edit_->multiline = std::get<bool>(value);
+            edit_->setLineWrapMode(edit_->multiline ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+            edit_->CentreLine();
+        } else if (name == "ScrollbarHorizontal") {
+            edit_->setHorizontalScrollBarPolicy(std::get<bool>(value) ? Qt::ScrollBarAsNeeded
+                                                                      : Qt::ScrollBarAlwaysOff);
+        } else if (name == "ScrollbarVertical") {
+            edit_->setVerticalScrollBarPolicy(std::get<bool>(value) ? Qt::ScrollBarAsNeeded
+                                                                    : Qt::ScrollBarAlwaysOff);
+        } else if (name == "AcceptTabs") {
+            edit_->setTabChangesFocus(!std::get<bool>(value));
+        } else if (name == "Alignment") {
+            edit_->alignment = HorizontalAlignment(std::get<std::int32_t>(value));
+            edit_->ApplyAlignment();
+        }
+    }
+
+  private:
+    AreaEdit* edit_;
+};
+
+}  // namespace
+
+void TextField::CreateWidget() {
+    auto* edit = new FieldEdit();
+    // Records give fields the centred default; until then they read left-aligned.
+    edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { Raise(Event::TextChange); });
+    InstallWidget(*this, edit, std::make_unique<TextFieldAdapter>(edit));
+}
+
+bool TextField::ReadOnly() const {
+    if (!HasProperty("ReadOnly")) return false;
+    return std::get<bool>(Property("ReadOnly"));
+}
+
+void TextArea::CreateWidget() {
+    auto* edit = new AreaEdit();
+    QObject::connect(edit, &QTextEdit::textChanged, edit, [this] { Raise(Event::TextChange); });
+    InstallWidget(*this, edit, std::make_unique<TextAreaAdapter>(edit));
+}

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "framework/Dialogs.h"
+#include "tests/support/ScriptedDialogHost.h"
+
+namespace {
+
+using Answer = DialogHost::Answer;
+
+TEST(FrameworkDialogs, NewMessageDialogShowsOkAndHidesTheOthers) {
+    MessageDialog d;
+    EXPECT_EQ(d.ActionButton.Caption, "OK");
+    EXPECT_TRUE(d.ActionButton.Visible);
+    EXPECT_FALSE(d.AlternateActionButton.Visible);
+    EXPECT_FALSE(d.CancelButton.Visible);
+    EXPECT_EQ(d.CancelButton.Caption, "Abbrechen");
+}
+
+TEST(FrameworkDialogs, ShowModalReturnsTheButtonPressedAndTheHostSeesTheDialog) {
+    ScriptedDialogHost host;
+    host.AnswerButton(Answer::Action);
+    host.AnswerButton(Answer::Alternate);
+    host.AnswerButton(Answer::Cancel);
+    MessageDialog d;
+    d.Icon = 1;
+    d.Message = "Beim Beenden gehen alle nicht gespeicherten Polynome verloren";
+    d.ActionButton.Caption = "Beenden";
+    d.CancelButton.Visible = true;
+    EXPECT_EQ(d.ShowModal(), &d.ActionButton);
+    EXPECT_EQ(d.ShowModal(), &d.AlternateActionButton);
+    EXPECT_EQ(d.ShowModal(), &d.CancelButton);
+    EXPECT_EQ(d.ShowModal(), &d.CancelButton);  // unscripted: closed some other way
+    ASSERT_EQ(host.Dialogs().size(), 4u);
+    const auto& shown = host.Dialogs()[0];
+    EXPECT_EQ(shown.kind, ScriptedDialogHost::Kind::MessageDialog);
+    EXPECT_EQ(shown.text, d.Message);
+    EXPECT_EQ(shown.icon, 1);
+    EXPECT_EQ(shown.action.Caption, "Beenden");
+    EXPECT_TRUE(shown.cancel.Visible);
+    EXPECT_FALSE(shown.alternate.Visible);
+    EXPECT_TRUE(host.Dialogs()[2].scripted);
+    EXPECT_FALSE(host.Dialogs()[3].scripted);
+}
+
+TEST(FrameworkDialogs, FileDialogsGiveTheChosenFileOrNothing) {
+    ScriptedDialogHost host;
+    host.AnswerFile("/tmp/PDaten");
+    host.AnswerCancel();
+    host.AnswerFile("/tmp/andere");
+    const auto saved = GetSaveFolderItem("text", "PDaten");
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_EQ(saved->path, "/tmp/PDaten");
+    EXPECT_FALSE(GetOpenFolderItem("").has_value());
+    EXPECT_EQ(GetOpenFolderItem("")->path, "/tmp/andere");
+    ASSERT_EQ(host.Dialogs().size(), 3u);
+    EXPECT_EQ(host.Dialogs()[0].kind, ScriptedDialogHost::Kind::SaveFile);
+    EXPECT_EQ(host.Dialogs()[0].filter, "text");
+    EXPECT_EQ(host.Dialogs()[0].defaultName, "PDaten");
+    EXPECT_EQ(host.Dialogs()[1].kind, ScriptedDialogHost::Kind::OpenFile);
+    EXPECT_FALSE(host.Dialogs()[1].file.has_value());
+}
+
+TEST(FrameworkDialogs, MsgBoxIsRecordedAndHostsNest) {
+    ScriptedDialogHost outer;
+    {
+        ScriptedDialogHost inner;
+        MsgBox("innen");
+        EXPECT_EQ(inner.Messages(), std::vector<std::string>{"innen"});
+    }
+    MsgBox("außen");
+    EXPECT_EQ(outer.Messages(), std::vector<std::string>{"außen"});
+}
+
+}  // namespace
