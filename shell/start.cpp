@@ -80,5 +80,15 @@ void _MakeDefaultView() {
 }
 
 void Finalisierung() {
+    // The application object and the window hold the menu bar without owning it; they let go of
+    // it first, so neither keeps a dangling pointer until the framework shuts down.
+    if (class MainMenuBar* leiste = MainMenuBarReferenz()) {
+        if (Application* anwendung = RuntimeApplication();
+            anwendung && anwendung->MenuBar == leiste)
+            anwendung->MenuBar = nullptr;
+        if (Window* fenster = _GetImplicitWindow("HauptF.HauptF");
+            fenster && fenster->GetMenuBar() == leiste)
+            fenster->SetMenuBar(nullptr);
+    }
     MainMenuBarFreigeben();
 }

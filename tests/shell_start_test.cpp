@@ -103,9 +103,16 @@ TEST(ShellStart, AnErrorOutOfTheEventLoopReachesTheHandlerToo) {
     ablauf.eventLoop = [] { throw IOException("Schleifenfehler"); };
     _Main(ablauf);
     EXPECT_TRUE(Enthaelt(wirt.Messages(), "Schleifenfehler"));
-    EXPECT_NE(_GetImplicitWindow("HauptF.HauptF"), nullptr);
+    Window* fenster = _GetImplicitWindow("HauptF.HauptF");
+    ASSERT_NE(fenster, nullptr);
+    ASSERT_NE(RuntimeApplication(), nullptr);
+    EXPECT_EQ(RuntimeApplication()->MenuBar, fenster->GetMenuBar());
+
     Finalisierung();
     EXPECT_EQ(MainMenuBarReferenz(), nullptr);
+    // Nothing keeps pointing at the released menu bar.
+    EXPECT_EQ(RuntimeApplication()->MenuBar, nullptr);
+    EXPECT_EQ(fenster->GetMenuBar(), nullptr);
 }
 
 namespace {
