@@ -47,6 +47,12 @@ TEST_F(ShellWindow, OpensAtItsSizeWithItsTitle) {
     EXPECT_EQ(fenster.Height(), 754);
     EXPECT_TRUE(fenster.IsVisible());
     EXPECT_EQ(&HauptF(), &fenster);
+    const Gelesen satz = satzleser::Lesen(Fenstersatz());
+    for (const std::string& name : satz.objekt.reihenfolge)
+        EXPECT_EQ(fenster.Property(name), satz.objekt.Property(name)) << name;
+    EXPECT_EQ(std::get<std::int32_t>(fenster.Property("MinWidth")), 64);
+    EXPECT_EQ(std::get<std::int32_t>(fenster.Property("MaxHeight")), 32000);
+    EXPECT_FALSE(std::get<bool>(fenster.Property("FullScreenButton")));
 }
 
 TEST_F(ShellWindow, HoldsTheControlsOfTheLayoutInCreationOrder) {
