@@ -34,35 +34,43 @@ public:
     void Diff(const PolynomT& a, const PolynomT& b);
     // Copies the ten coefficients of p; the plotting windows stay where they are.
     void KopieVon(const PolynomT& p);
-    // The polynomial text form: "1  - x  + 2x^2  ", "0" for the zero polynomial.
+    // The polynomial text form: "1  - x  + 2x^2  ", "0" for the zero polynomial. A coefficient
+    // whose text is "1" is left out above power 0, as for 1 itself. Every polynomial that
+    // HauptF::String2Poly accepts is written so that the text reads back to the coefficients it
+    // shows, and writing those gives the same text.
     std::string Term2String() const;
     void zeigen() const;
-    // Requires a.grad() + b.grad() <= 9.
+    // Requires a.grad() + b.grad() <= 9 (a term beyond x^9 would be dropped).
     void Produkt(const PolynomT& a, const PolynomT& b);
     // xs[0] holds the number of points N, xs[1..N] and ys[1..N] the points; both arrays have
-    // ten elements.
+    // ten elements (N is cut to what they hold). Equal x values are not looked for: they leave
+    // coefficients that are not finite (see IstEndlich).
     void Interpol(const std::vector<double>& xs, const std::vector<double>& ys);
     void Nullen();
     // The quotient of p by (x - b); the remainder is dropped.
     void PdurchxminusB(const PolynomT& p, double b);
-    // The real factor form, such as "( x + 1) * ( x-1) * 2".
+    // The real factor form, such as "( x + 1) * ( x-1) * 2"; for degree 1 to 9.
     std::string Faktorform() const;
     std::string NullstellenString() const;
     double Integral(double a, double b) const;
     // Fills z with the real zeros as a counted array; untouched for degree below 1.
     void Nullstellenmenge(std::vector<double>& z) const;
-    // Area enclosed by the graph and the x-axis between the first and the last real zero.
+    // Area enclosed by the graph and the x-axis between the first and the last real zero;
+    // 0 with fewer than two zeros (and for a constant).
     double Umrandet() const;
     void Differenz(const PolynomT& a, const PolynomT& b);
     // Exchanges the coefficients with p ("switch"; the word is taken in C++).
     void Switch(PolynomT& p);
-    // Sets the plotting window from the counted array of critical points.
+    // Sets the plotting window from the counted array of critical points (read up to its
+    // upper bound). Every window it sets is finite, with xmin < xmax, ymin < ymax and a finite
+    // width and height; for degree 2 to 9 without a point it is that of one point at 0.
     void EckenErmitteln(const std::vector<double>& kp);
-    // This polynomial := p(x - d).
+    // This polynomial := p(x - d), expanded in the window's scratch polynomials HauptF::Poly
+    // with its binomial table (HauptF::InitZustand prepares both).
     void xVerschiebungUm(double d);
 
-    // True when every coefficient is finite: operations that can overflow are checked with it
-    // before their result is used.
+    // True when every coefficient is finite. The arithmetic, the shift and the interpolation
+    // follow IEEE rules, so an overflow (or interpolation through equal x values) shows here.
     bool IstEndlich() const;
 
 private:

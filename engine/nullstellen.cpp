@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -42,13 +43,17 @@ double Horner(const PolynomT& p, int grad, double x) {
     return s;
 }
 
-// The midpoint, also where a + b overflows or an end is infinite.
-double Mitte(double a, double b) {
-    const double m = (a + b) / 2;
-    if (std::isfinite(m) || std::isnan(a) || std::isnan(b)) return m;
+// The midpoint where a + b overflows or an end is infinite.
+double MitteAmRand(double a, double b) {
+    if (std::isnan(a) || std::isnan(b)) return a + b;
     if (std::isinf(a) && std::isinf(b)) return a == b ? a : 0.0;
     const double h = a / 2 + b / 2;
     return std::isinf(h) ? std::copysign(kGroessteZahl, h) : h;
+}
+
+inline double Mitte(double a, double b) {
+    const double m = (a + b) / 2;
+    return std::isfinite(m) ? m : MitteAmRand(a, b);
 }
 
 // One bisection: [a, b] with the sign va of p at a, which stays the same (a only ever moves to a
@@ -61,17 +66,57 @@ struct Halbierung {
 };
 
 // Halves the interval while it is wider than kBreite and its midpoint still lies strictly inside.
+// Returns false once it is done; a pass that is not done leaves h.m to be evaluated.
+bool Weiter(Halbierung& h, int n) {
+    if (!(h.b - h.a > kBreite && n < kMaxDurchlaeufe)) return false;
+    h.m = Mitte(h.a, h.b);
+    return h.a < h.m && h.m < h.b;
+}
+
+void Schritt(Halbierung& h, double wert) {
+    if (h.va * Vorzeichen(wert) > 0)
+        h.a = h.m;
+    else
+        h.b = h.m;
+}
+
+void Fangen(Halbierung& h) {
+    if (Abs(h.m - Round(h.m)) < kFang) h.m = Round(h.m);
+}
+
 void Halbieren(const PolynomT& p, int grad, Halbierung& h) {
     h.m = Mitte(h.a, h.b);
-    for (int n = 0; h.b - h.a > kBreite && n < kMaxDurchlaeufe; ++n) {
-        h.m = Mitte(h.a, h.b);
-        if (!(h.a < h.m && h.m < h.b)) break;
-        if (h.va * Vorzeichen(Horner(p, grad, h.m)) > 0)
-            h.a = h.m;
-        else
-            h.b = h.m;
+    for (int n = 0; Weiter(h, n); ++n) Schritt(h, Horner(p, grad, h.m));
+    Fangen(h);
+}
+
+// Two intervals side by side, each taking exactly the steps it takes alone: their evaluations
+// do not depend on each other, so the processor overlaps them.
+void HalbierenPaar(const PolynomT& p, int grad, Halbierung& h, Halbierung& k) {
+    h.m = Mitte(h.a, h.b);
+    k.m = Mitte(k.a, k.b);
+    int n = 0;
+    for (bool wh = Weiter(h, n), wk = Weiter(k, n); wh || wk; ++n) {
+        if (wh && wk) {
+            double s = 0.0, t = 0.0;
+            for (int i = grad; i >= 0; --i) {
+                s = s * h.m;
+                t = t * k.m;
+                s = s + p.Koeff[i];
+                t = t + p.Koeff[i];
+            }
+            Schritt(h, s);
+            Schritt(k, t);
+        } else if (wh) {
+            Schritt(h, Horner(p, grad, h.m));
+        } else {
+            Schritt(k, Horner(p, grad, k.m));
+        }
+        if (wh) wh = Weiter(h, n + 1);
+        if (wk) wk = Weiter(k, n + 1);
     }
-    if (Abs(h.m - Round(h.m)) < kFang) h.m = Round(h.m);
+    Fangen(h);
+    Fangen(k);
 }
 
 // v / sum |c_k x^k|: the value of p at x relative to the size of what Horner's rule sums there,
@@ -110,6 +155,20 @@ void Normieren(PolynomT& p) {
     int e = 0;
     std::frexp(groesste, &e);
     for (double& c : p.Koeff) c = std::ldexp(c, -e);
+}
+
+// Sorts the points ascending, stably, where those before u are sorted already and the new ones
+// after them nearly so (each lies in an interval of its own): as a stable sort would.
+void Einordnen(std::vector<Fund>& funde, std::size_t u, std::vector<Fund>& hilfe) {
+    const auto kleiner = [](const Fund& a, const Fund& b) { return a.x < b.x; };
+    for (std::size_t i = u + 1; i < funde.size(); ++i)
+        for (std::size_t j = i; j > u && kleiner(funde[j], funde[j - 1]); --j)
+            std::swap(funde[j], funde[j - 1]);
+    hilfe.clear();
+    std::merge(funde.begin(), funde.begin() + static_cast<std::ptrdiff_t>(u),
+               funde.begin() + static_cast<std::ptrdiff_t>(u), funde.end(),
+               std::back_inserter(hilfe), kleiner);
+    funde.swap(hilfe);
 }
 
 std::vector<double> Gezaehlt(const std::vector<double>& werte) {
@@ -151,8 +210,9 @@ void HauptF::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<dou
     if (!(r <= kGroessteZahl)) r = kGroessteZahl;
     for (int i = 1; i <= n - 1; ++i) A[i].Abl(A[i - 1]);
 
-    std::vector<Fund> funde;
+    std::vector<Fund> funde, sortiert;
     funde.reserve(64);
+    sortiert.reserve(64);
     std::vector<double> ende;
     std::vector<int> vorzeichen;
     std::vector<Halbierung> halbierungen;
@@ -176,7 +236,10 @@ void HauptF::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<dou
                 halbierungen.push_back({ende[j], ende[j + 1], vorzeichen[j]});
                 intervalle.push_back(j);
             }
-        for (Halbierung& h : halbierungen) Halbieren(A[m], g, h);
+        std::size_t i = 0;
+        for (; i + 1 < halbierungen.size(); i += 2)
+            HalbierenPaar(A[m], g, halbierungen[i], halbierungen[i + 1]);
+        if (i < halbierungen.size()) Halbieren(A[m], g, halbierungen[i]);
         for (std::size_t i = 0; i < halbierungen.size(); ++i) {
             funde.push_back({halbierungen[i].m, m});
             // Interval j lies between point j - 1 and point j.
@@ -184,8 +247,7 @@ void HauptF::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<dou
             if (m == 0 && j >= 1) funde[j - 1].nebenWechsel = true;
             if (m == 0 && j < u) funde[j].nebenWechsel = true;
         }
-        std::stable_sort(funde.begin(), funde.end(),
-                         [](const Fund& a, const Fund& b) { return a.x < b.x; });
+        Einordnen(funde, u, sortiert);
     }
 
     // A sign change of f, f' or f'' that was bracketed is such a zero whatever its value there;

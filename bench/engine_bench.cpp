@@ -1,0 +1,117 @@
+// The engine's part of one analysis: reading the text, the search for critical points and
+// zeros, the factor form and the enclosed area, for polynomials of degree 1 to 9.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "shell/HauptF.h"
+
+namespace {
+
+struct Fall {
+    const char* name;
+    const char* text;
+};
+
+const Fall kFaelle[] = {
+    {"1", "2x - 3"},
+    {"2", "x^2 - 2"},
+    {"3", "x^3 - x"},
+    {"4", "x^4 - 5x^2 + 4"},
+    {"5", "x^5 - 5x^3 + 4x + 1"},
+    {"6", "x^6 - 14x^4 + 49x^2 - 36"},
+    {"7", "x^7 + x + 1"},
+    {"8", "3x^8 - 2x^5 + x^2 - 7"},
+    {"9 whole zeros", "x^9 - 30x^7 + 273x^5 - 820x^3 + 576x"},
+    // (x+1.9)(x+1.3)(x+0.7)(x+0.2)(x-0.3)(x-0.8)(x-1.1)(x-1.5)(x-1.9)
+    {"9 nine real zeros",
+     "x^9 - 1.5x^8 - 5.69x^7 + 8.761x^6 + 8.0881x^5 - 13.53845x^4 - 2.016411x^3"
+     " + 5.3404699x^2 - 0.27025182x - 0.26017992"},
+};
+constexpr int kAnzahl = sizeof kFaelle / sizeof kFaelle[0];
+
+class HauptF& Fenster() {
+    static class HauptF* w = [] {
+        auto* f = new class HauptF();
+        f->InitZustand();
+        return f;
+    }();
+    return *w;
+}
+
+PolynomT Gelesen(int i) {
+    PolynomT p;
+    bool ok = false;
+    Fenster().String2Poly(p, kFaelle[i].text, ok);
+    return p;
+}
+
+void Lesen(benchmark::State& state) {
+    const int i = static_cast<int>(state.range(0));
+    state.SetLabel(kFaelle[i].name);
+    class HauptF& w = Fenster();
+    const std::string text = kFaelle[i].text;
+    PolynomT p;
+    bool ok = false;
+    for (auto _ : state) {
+        w.String2Poly(p, text, ok);
+        benchmark::DoNotOptimize(p);
+    }
+    if (!ok) state.SkipWithError("text rejected");
+}
+
+void Suche(benchmark::State& state) {
+    const int i = static_cast<int>(state.range(0));
+    state.SetLabel(kFaelle[i].name);
+    class HauptF& w = Fenster();
+    const PolynomT p = Gelesen(i);
+    std::vector<double> kp = {0.0}, ns = {0.0};
+    for (auto _ : state) {
+        w.FindeKP(p, kp, ns);
+        benchmark::DoNotOptimize(ns.data());
+    }
+}
+
+void Faktorform(benchmark::State& state) {
+    const int i = static_cast<int>(state.range(0));
+    state.SetLabel(kFaelle[i].name);
+    Fenster();
+    const PolynomT p = Gelesen(i);
+    for (auto _ : state) benchmark::DoNotOptimize(p.Faktorform());
+}
+
+void Umrandet(benchmark::State& state) {
+    const int i = static_cast<int>(state.range(0));
+    state.SetLabel(kFaelle[i].name);
+    Fenster();
+    const PolynomT p = Gelesen(i);
+    for (auto _ : state) benchmark::DoNotOptimize(p.Umrandet());
+}
+
+// The four together, as one analysis run asks for them.
+void Analyse(benchmark::State& state) {
+    const int i = static_cast<int>(state.range(0));
+    state.SetLabel(kFaelle[i].name);
+    class HauptF& w = Fenster();
+    const std::string text = kFaelle[i].text;
+    std::vector<double> kp = {0.0}, ns = {0.0};
+    for (auto _ : state) {
+        PolynomT p;
+        bool ok = false;
+        w.String2Poly(p, text, ok);
+        w.FindeKP(p, kp, ns);
+        benchmark::DoNotOptimize(p.Faktorform());
+        benchmark::DoNotOptimize(p.Umrandet());
+    }
+}
+
+BENCHMARK(Lesen)->DenseRange(0, kAnzahl - 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Suche)->DenseRange(0, kAnzahl - 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Faktorform)->DenseRange(0, kAnzahl - 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Umrandet)->DenseRange(0, kAnzahl - 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Analyse)->DenseRange(0, kAnzahl - 1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

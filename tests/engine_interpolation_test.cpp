@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "shell/HauptF.h"
+
+namespace {
+
+PolynomT P(std::initializer_list<double> k) {
+    PolynomT p;
+    int i = 0;
+    for (double c : k) p.Koeff[i++] = c;
+    return p;
+}
+
+std::array<double, 10> K(std::initializer_list<double> k) { return P(k).Koeff; }
+
+// The point arrays as the caller makes them: upper bound 9, the count in xs(0).
+PolynomT Durch(std::initializer_list<std::pair<double, double>> punkte) {
+    std::vector<double> xs(10, 0.0), ys(10, 0.0);
+    xs[0] = static_cast<double>(punkte.size());
+    std::size_t k = 1;
+    for (const auto& [x, y] : punkte) {
+        xs[k] = x;
+        ys[k++] = y;
+    }
+    PolynomT p = P({99, 99});
+    p.Interpol(xs, ys);
+    return p;
+}
+
+class EngineInterpolation : public ::testing::Test {
+protected:
+    void SetUp() override { w.InitZustand(); }
+    class HauptF w;
+};
+
+TEST_F(EngineInterpolation, StateOfANewShift) {
+    for (int i = 0; i <= 9; ++i) {
+        ASSERT_TRUE(w.Poly[i].has_value());
+        EXPECT_TRUE(w.Poly[i]->IstNull());
+        for (int j = 0; j <= 9; ++j) {
+            const int c = j > i ? 0 : static_cast<int>(std::lround(std::tgamma(i + 1) /
+                                                                     (std::tgamma(j + 1) *
+                                                                      std::tgamma(i - j + 1))));
+            EXPECT_EQ(w.BinKoeff[i][j], c) << i << " " << j;
+        }
+    }
+    EXPECT_EQ(w.BinKoeff[9][4], 126);
+    ASSERT_TRUE(w.PPP && w.Pg && w.Ph && w.PP[0] && w.PP[1] && w.PP[2]);
+    EXPECT_TRUE(w.PPP->IstNull());
+    EXPECT_EQ(w.PListe, (std::vector<std::string>{"0"}));
+}
+
+TEST_F(EngineInterpolation, ThroughPoints) {
+    EXPECT_EQ(Durch({{1, 2}, {2, 3}}).Koeff, K({1, 1}));
+    EXPECT_EQ(Durch({{0, 0}, {1, 1}, {2, 4}}).Koeff, K({0, 0, 1}));
+    EXPECT_TRUE(Durch({{1, 0}, {2, 0}}).IstNull());
+    EXPECT_EQ(Durch({{1, 5}, {1, 5}}).Koeff, K({5}));
+    const PolynomT gleich = Durch({{1, 5}, {1, 7}});
+    EXPECT_FALSE(gleich.IstEndlich()) << "equal x values divide by zero";
+
+    // Six points of a quintic give it back; the order of the points does not matter.
+    const PolynomT q = P({1, -2, 0.5, 0, 3, -1});
+    const double xs[] = {-2, 3, -1, 0.5, 1, 2};
+    std::vector<double> x(10, 0), y(10, 0);
+    x[0] = 6;
+    for (int k = 0; k < 6; ++k) {
+        x[k + 1] = xs[k];
+        y[k + 1] = q.FWert(xs[k]);
+    }
+    PolynomT p;
+    p.Interpol(x, y);
+    for (int i = 0; i <= 9; ++i) EXPECT_NEAR(p.Koeff[i], q.Koeff[i], 1e-12) << i;
+
+    // The window is not touched.
+    p.xmin = 7;
+    p.Interpol(x, y);
+    EXPECT_EQ(p.xmin, 7);
+}
+
+TEST_F(EngineInterpolation, Shift) {
+    PolynomT p = P({0, 0, 1});
+    p.xmin = 3;
+    p.xVerschiebungUm(1);
+    EXPECT_EQ(p.Koeff, K({1, -2, 1}));
+    EXPECT_EQ(w.Poly[2]->Koeff, K({1, -2, 1}));
+    EXPECT_EQ(p.xmin, 3);
+
+    p = P({0, 1});
+    p.xVerschiebungUm(-2);
+    EXPECT_EQ(p.Koeff, K({2, 1}));
+    for (double d : {-5.0, 0.0, 1e300}) {
+        p = P({3});
+        p.xVerschiebungUm(d);
+        EXPECT_EQ(p.Koeff, K({3})) << d;
+    }
+
+    const PolynomT q = P({1, -2, 0.5, 0, 3, -1, 0.25, 0, 0, 2});
+    p = q;
+    p.xVerschiebungUm(0.75);
+    EXPECT_NEAR(p.FWert(1.75), q.FWert(1), 1e-12);
+    p.xVerschiebungUm(-0.75);
+    for (int i = 0; i <= 9; ++i) EXPECT_NEAR(p.Koeff[i], q.Koeff[i], 1e-11) << i;
+    for (int i = 0; i <= 9; ++i)
+        for (int j = i + 1; j <= 9; ++j) EXPECT_EQ(w.Poly[i]->Koeff[j], 0.0);
+}
+
+// A zero coefficient times an overflowing power of d is 0, not NaN: x moved by 1e200 is
+// x - 1e200. An overflow of the shifted polynomial itself shows in IstEndlich.
+TEST_F(EngineInterpolation, ShiftFarAway) {
+    PolynomT p = P({0, 1});
+    p.xVerschiebungUm(1e200);
+    EXPECT_EQ(p.Koeff, K({-1e200, 1}));
+    PolynomT x9;
+    x9.Koeff[9] = 1;
+    x9.xVerschiebungUm(1e300);
+    EXPECT_FALSE(x9.IstEndlich());
+}
+
+}  // namespace

@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <initializer_list>
+#include <limits>
+#include <vector>
+
+#include "shell/HauptF.h"
+
+namespace {
+
+PolynomT P(std::initializer_list<double> k) {
+    PolynomT p;
+    int i = 0;
+    for (double c : k) p.Koeff[i++] = c;
+    return p;
+}
+
+PolynomT Mal(double r, const PolynomT& p) {
+    PolynomT q;
+    q.SMal(r, p);
+    return q;
+}
+
+PolynomT Produkt(std::initializer_list<PolynomT> faktoren) {
+    PolynomT p = P({1});
+    for (const PolynomT& f : faktoren) {
+        PolynomT q;
+        q.Produkt(p, f);
+        p = q;
+    }
+    return p;
+}
+
+const double kWurzel2 = std::sqrt(2.0);
+
+class EngineSuche : public ::testing::Test {
+protected:
+    void SetUp() override { w.InitZustand(); }
+    void Suche(const PolynomT& p) { w.FindeKP(p, kp, ns); }
+    class HauptF w;
+    std::vector<double> kp = {0.0};
+    std::vector<double> ns = {0.0};
+};
+
+TEST_F(EngineSuche, ConstantsFindNothingAndLeaveTheZerosAlone) {
+    for (const PolynomT& p : {P({5}), P({})}) {
+        w.KPAnzahl = 7;
+        kp = {3, 1, 2, 3};
+        ns = {1, 42};
+        Suche(p);
+        EXPECT_EQ(w.KPAnzahl, 0);
+        EXPECT_EQ(kp.size(), 1u);
+        EXPECT_EQ(ns, (std::vector<double>{1, 42}));
+    }
+}
+
+// Counted arrays: element 0 the count, then the points ascending; exact where whole numbers.
+TEST_F(EngineSuche, CriticalPointsAndZeros) {
+    struct Fall {
+        PolynomT p;
+        std::vector<double> kp;
+        std::vector<double> ns;
+    };
+    const Fall faelle[] = {
+        {P({-3, 2}), {1, 1.5}, {1, 1.5}},
+        {P({-70000, 1}), {1, 70000}, {1, 70000}},
+        {P({1, 0, 1}), {1, 0}, {0}},
+        {P({0, 0, 1}), {1, 0}, {1, 0}},
+        {P({-2, 0, 2}), {3, -1, 0, 1}, {2, -1, 1}},
+        {P({0, -1, 0, 1}), {5, -1, -std::sqrt(1.0 / 3), 0, std::sqrt(1.0 / 3), 1}, {3, -1, 0, 1}},
+        {P({70000, -70001, 1}), {3, 1, 35000.5, 70000}, {2, 1, 70000}},
+        {P({4, 0, -5, 0, 1}),
+         {9, -2, -std::sqrt(2.5), -1, -std::sqrt(5.0 / 6), 0, std::sqrt(5.0 / 6), 1,
+          std::sqrt(2.5), 2},
+         {4, -2, -1, 1, 2}},
+    };
+    for (const Fall& f : faelle) {
+        Suche(f.p);
+        ASSERT_EQ(kp.size(), f.kp.size()) << f.p.Term2String();
+        for (std::size_t i = 0; i < kp.size(); ++i) {
+            if (f.kp[i] == std::round(f.kp[i]))
+                EXPECT_EQ(kp[i], f.kp[i]) << f.p.Term2String() << " point " << i;
+            else
+                EXPECT_NEAR(kp[i], f.kp[i], 1e-10) << f.p.Term2String() << " point " << i;
+        }
+        EXPECT_EQ(ns, f.ns) << f.p.Term2String();
+    }
+}
+
+// Whether a value counts as zero does not depend on the scale of the coefficients.
+TEST_F(EngineSuche, ScaleDoesNotChangeWhatIsFound) {
+    const PolynomT x2minus2 = P({-2, 0, 1});
+    const PolynomT doppelt = Produkt({P({-1, 1}), P({-1, 1}), P({2, 1})});  // (x-1)^2 (x+2)
+    const PolynomT drei = Produkt({P({-1, 1}), P({-2, 1}), P({-3, 1})});
+    for (double s : {1.0, 0.001, 1000.0, 1e10, 1e-10, 1e-200, 1e200}) {
+        Suche(Mal(s, x2minus2));
+        ASSERT_EQ(ns.size(), 3u) << s;
+        EXPECT_NEAR(ns[1], -kWurzel2, 1e-11);
+        EXPECT_NEAR(ns[2], kWurzel2, 1e-11);
+        ASSERT_EQ(kp.size(), 4u) << s;
+        EXPECT_EQ(kp[2], 0.0);
+
+        Suche(Mal(s, doppelt));
+        EXPECT_EQ(ns, (std::vector<double>{2, -2, 1})) << s;
+
+        Suche(Mal(s, drei));
+        EXPECT_EQ(ns, (std::vector<double>{3, 1, 2, 3})) << s;
+    }
+    // Written as typed, with its coefficients from decimal text.
+    Suche(P({-2000, 0, 1000}));
+    EXPECT_EQ(ns.size(), 3u);
+    Suche(P({-6e-10, 11e-10, -6e-10, 1e-10}));
+    EXPECT_EQ(ns, (std::vector<double>{3, 1, 2, 3}));
+}
+
+// A double zero that is no Double: its rounded coefficients leave f touching or nearly touching
+// the axis; it is reported once, and a critical point between close simple zeros is not.
+TEST_F(EngineSuche, EvenZerosAndCloseSimpleZeros) {
+    Suche(Produkt({P({-0.3, 1}), P({-0.3, 1}), P({2, 1})}));
+    ASSERT_EQ(ns.size(), 3u);
+    EXPECT_EQ(ns[1], -2.0);
+    EXPECT_NEAR(ns[2], 0.3, 1e-10);
+    EXPECT_EQ(kp[0], 4.0);
+
+    // f is about -6e-09 at the critical point between these two: within the zero test's 1e-08.
+    Suche(Produkt({P({-0.3, 1}), P({-0.3001, 1}), P({2, 1})}));
+    ASSERT_EQ(ns.size(), 4u) << "three zeros, not the critical point between the close two";
+    EXPECT_NEAR(ns[2], 0.3, 1e-11);
+    EXPECT_NEAR(ns[3], 0.3001, 1e-11);
+    EXPECT_EQ(kp[0], 6.0);
+}
+
+TEST_F(EngineSuche, ExtremeCoefficientsEndWithFinitePoints) {
+    PolynomT p = P({1e300, -1e300, 0, 0, 0, 0, 0, 0, 0, 1e300});
+    Suche(p);
+    for (double x : kp) EXPECT_TRUE(std::isfinite(x));
+    ASSERT_EQ(ns.size(), 2u);
+
+    Suche(P({-1, 0, 1e-300}));  // zeros at +-1e150
+    ASSERT_EQ(ns.size(), 3u);
+    EXPECT_NEAR(ns[2] / 1e150, 1.0, 1e-12);
+
+    Suche(P({-1, 5e-324}));  // the search bound is beyond the Double range
+    ASSERT_EQ(ns.size(), 2u);
+
+    Suche(P({1, std::numeric_limits<double>::infinity(), 1}));
+    EXPECT_EQ(kp, (std::vector<double>{0}));
+    EXPECT_EQ(ns, (std::vector<double>{0}));
+}
+
+TEST_F(EngineSuche, BisectionEndsForEveryInterval) {
+    const double b = 1.0000000000000001e-11;
+    EXPECT_EQ(w.GibNullst(P({-0.3, 1}), 0.2, 0.2 + b), (0.2 + (0.2 + b)) / 2);
+    EXPECT_EQ(w.GibNullst(P({-2.00000000001, 1}), 2, 2 + b), 2.0) << "snapped";
+
+    // Beyond 65536 neighbouring Doubles lie further apart than the width bound.
+    const double z = w.GibNullst(P({-70000.3, 1}), 70000, 70001);
+    EXPECT_NEAR(z, 70000.3, 2e-11);
+    const double a = 1e17;
+    const double c = w.GibNullst(P({-a - 8, 1}), a, std::nextafter(a, 1e300));
+    EXPECT_TRUE(c == a || c == std::nextafter(a, 1e300));
+
+    // Infinite ends, and values that are no number.
+    const double inf = std::numeric_limits<double>::infinity();
+    const double l = w.GibNullst(P({-5, 1}), -inf, inf);
+    EXPECT_TRUE(std::isfinite(l));
+    const double m = w.GibNullst(P({std::nan(""), 1}), 0, 1);
+    EXPECT_TRUE(m >= 0 && m <= 1);
+
+    // Signs, not the product of the two values: this product underflows to 0.
+    EXPECT_NEAR(w.GibNullst(Mal(1e-200, P({-0.3, 1})), 0, 1), 0.3, 1e-11);
+}
+
+TEST_F(EngineSuche, Tolerances) {
+    EXPECT_FALSE(w.IstNull(1e-08));
+    EXPECT_TRUE(w.IstNull(9.9e-09));
+    EXPECT_TRUE(w.IstNull(-9.9e-09));
+    EXPECT_FALSE(w.IstNull(std::nan("")));
+    EXPECT_EQ(w.Runden(3.0000000005), 3.0);
+    EXPECT_EQ(w.Runden(-2.9999999995), -3.0);
+    EXPECT_EQ(w.Runden(3.000000002), 3.000000002);
+    EXPECT_TRUE(std::isinf(w.Runden(std::numeric_limits<double>::infinity())));
+    double x = 2.00004;
+    w.RundnfAusg(x);
+    EXPECT_EQ(x, 2.0);
+    x = 2.0001;
+    w.RundnfAusg(x);
+    EXPECT_EQ(x, 2.0001);
+
+    EXPECT_EQ(w.Gerundet(2, 3.14159), 3.14);
+    EXPECT_EQ(w.Gerundet(0, 2.4), 2.0);
+    EXPECT_EQ(w.Gerundet(0, 2.5), 3.0);
+    EXPECT_EQ(w.Gerundet(6, -0.1234565), -0.123457);
+    // Where x * 10^n overflows, x itself.
+    EXPECT_EQ(w.Gerundet(6, 1e305), 1e305);
+    EXPECT_EQ(w.Gerundet(400, 1.5), 1.5);
+    EXPECT_TRUE(std::isinf(w.Gerundet(2, std::numeric_limits<double>::infinity())));
+    EXPECT_TRUE(std::isnan(w.Gerundet(2, std::nan(""))));
+
+    EXPECT_EQ(w.ggT(-12, 18), 6);
+    EXPECT_EQ(w.ggT(0, 5), 5);
+    EXPECT_EQ(w.ggT(5, 0), 5);
+    EXPECT_EQ(w.ggT(0, 0), 0);
+    const std::int64_t gross = (std::int64_t{1} << 53) + 1;
+    EXPECT_EQ(w.ggT(gross, 3 * gross), gross);
+    EXPECT_EQ(w.ggT(std::numeric_limits<std::int64_t>::min(), 6), 2);
+    EXPECT_EQ(w.ggT(std::numeric_limits<std::int64_t>::min(), 0),
+              std::numeric_limits<std::int64_t>::max());
+}
+
+}  // namespace

@@ -1,0 +1,161 @@
+// The search for zeros over random polynomials, measured against the zeros they were built from
+// and against an independent reference: bisection in long double on the same Double coefficients.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "shell/HauptF.h"
+
+namespace {
+
+// The polynomial lead * prod (x - r), expanded in long double and rounded once to Doubles.
+PolynomT AusNullstellen(const std::vector<double>& r, long double lead = 1.0L) {
+    std::vector<long double> c = {lead};
+    for (double z : r) {
+        std::vector<long double> d(c.size() + 1, 0.0L);
+        for (std::size_t i = 0; i < c.size(); ++i) {
+            d[i + 1] += c[i];
+            d[i] -= static_cast<long double>(z) * c[i];
+        }
+        c = d;
+    }
+    PolynomT p;
+    for (std::size_t i = 0; i < c.size(); ++i) p.Koeff[i] = static_cast<double>(c[i]);
+    return p;
+}
+
+long double WertL(const PolynomT& p, long double x) {
+    long double s = 0.0L;
+    for (int i = 9; i >= 0; --i) s = s * x + p.Koeff[i];
+    return s;
+}
+
+// The zeros of p's Double coefficients near the sorted r, each bisected in long double between
+// the midpoints of its neighbours; none where p does not change sign there.
+std::optional<std::vector<double>> Referenz(const PolynomT& p, const std::vector<double>& r) {
+    std::vector<double> z;
+    for (std::size_t k = 0; k < r.size(); ++k) {
+        long double a = k == 0 ? r[0] - 1 - std::fabs(r[0]) : (r[k - 1] + 0.5L * (r[k] - r[k - 1]));
+        long double b = k + 1 == r.size() ? r[k] + 1 + std::fabs(r[k])
+                                          : (r[k] + 0.5L * (r[k + 1] - r[k]));
+        const bool fa = WertL(p, a) > 0;
+        if (fa == (WertL(p, b) > 0)) return std::nullopt;
+        for (int i = 0; i < 200; ++i) {
+            const long double m = a + (b - a) / 2;
+            if (m == a || m == b) break;
+            ((WertL(p, m) > 0) == fa ? a : b) = m;
+        }
+        z.push_back(static_cast<double>(a));
+    }
+    return z;
+}
+
+bool Nahe(const std::vector<double>& ns, const std::vector<double>& soll) {
+    if (ns.size() != soll.size() + 1) return false;
+    for (std::size_t k = 0; k < soll.size(); ++k)
+        if (std::fabs(ns[k + 1] - soll[k]) > 1e-9 * std::max(1.0, std::fabs(soll[k]))) return false;
+    return true;
+}
+
+class EngineSucheZufall : public ::testing::Test {
+protected:
+    void SetUp() override { w.InitZustand(); }
+    std::vector<double> Nullstellen(const PolynomT& p) {
+        std::vector<double> kp = {0.0}, ns = {0.0};
+        w.FindeKP(p, kp, ns);
+        return ns;
+    }
+    class HauptF w;
+};
+
+// Nine simple zeros drawn from (-W, W). The rounded coefficients themselves move close zeros by
+// more than 1e-9 in a few draws in a thousand, so the reference of the same coefficients is the
+// measure of the search; the drawn zeros are met in as many draws as that reference meets them.
+TEST_F(EngineSucheZufall, NineRandomZeros) {
+    constexpr int kZuege = 2000;
+    std::mt19937_64 gen(20240611);
+    for (double breite : {1.0, 5.0, 20.0, 1000.0}) {
+        std::uniform_real_distribution<double> verteilung(-breite, breite);
+        int anzahlRichtig = 0, wieReferenz = 0, wieGezogen = 0, referenzWieGezogen = 0, ohne = 0;
+        for (int zug = 0; zug < kZuege; ++zug) {
+            std::vector<double> r(9);
+            for (double& z : r) z = verteilung(gen);
+            std::sort(r.begin(), r.end());
+            const PolynomT p = AusNullstellen(r);
+            const std::vector<double> ns = Nullstellen(p);
+            const auto ref = Referenz(p, r);
+            anzahlRichtig += ns[0] == 9;
+            ohne += !ref;
+            wieReferenz += ref && Nahe(ns, *ref);
+            wieGezogen += Nahe(ns, r);
+            if (ref) {
+                std::vector<double> gezaehlt = {9};
+                gezaehlt.insert(gezaehlt.end(), ref->begin(), ref->end());
+                referenzWieGezogen += Nahe(gezaehlt, r);
+            }
+        }
+        const std::string w = std::to_string(static_cast<int>(breite));
+        RecordProperty("W" + w + "_count", anzahlRichtig);
+        RecordProperty("W" + w + "_noref", ohne);
+        RecordProperty("W" + w + "_reference", wieReferenz);
+        RecordProperty("W" + w + "_drawn", wieGezogen);
+        RecordProperty("W" + w + "_reference_drawn", referenzWieGezogen);
+        EXPECT_GE(anzahlRichtig, kZuege * 995 / 1000) << "W = " << breite;
+        EXPECT_GE(wieReferenz, kZuege * 995 / 1000) << "W = " << breite;
+        EXPECT_GE(wieGezogen, referenzWieGezogen - kZuege / 1000) << "W = " << breite;
+        EXPECT_GE(wieGezogen, kZuege * 99 / 100) << "W = " << breite;
+    }
+}
+
+// Zeros at least 0.4 apart, degree 2 to 9, leading coefficients from 1e-6 to 1e6.
+TEST_F(EngineSucheZufall, WellConditionedZerosMatchTheReference) {
+    std::mt19937_64 gen(5);
+    std::uniform_real_distribution<double> lage(-6.0, 6.0);
+    std::uniform_real_distribution<double> skala(-6.0, 6.0);
+    std::uniform_int_distribution<int> grad(2, 9);
+    for (int fall = 0; fall < 500; ++fall) {
+        std::vector<double> r;
+        const int n = grad(gen);
+        while (static_cast<int>(r.size()) < n) {
+            const double z = lage(gen);
+            if (std::all_of(r.begin(), r.end(), [z](double y) { return std::fabs(y - z) >= 0.4; }))
+                r.push_back(z);
+        }
+        std::sort(r.begin(), r.end());
+        const PolynomT p = AusNullstellen(r, std::pow(10.0L, skala(gen)));
+        const auto ref = Referenz(p, r);
+        ASSERT_TRUE(ref.has_value());
+        const std::vector<double> ns = Nullstellen(p);
+        ASSERT_EQ(ns[0], n) << p.Term2String();
+        for (int k = 0; k < n; ++k)
+            EXPECT_NEAR(ns[k + 1], (*ref)[k], 1e-9 * std::max(1.0, std::fabs((*ref)[k])))
+                << p.Term2String();
+    }
+}
+
+TEST_F(EngineSucheZufall, WholeNumberZerosComeOutExact) {
+    std::mt19937_64 gen(17);
+    std::uniform_int_distribution<int> lage(-20, 20);
+    std::uniform_int_distribution<int> grad(1, 9);
+    const double fuehrend[] = {1, -1, 3, 0.5, -0.25, 7};
+    for (int fall = 0; fall < 300; ++fall) {
+        std::vector<double> r;
+        const int n = grad(gen);
+        while (static_cast<int>(r.size()) < n) {
+            const double z = lage(gen);
+            if (std::find(r.begin(), r.end(), z) == r.end()) r.push_back(z);
+        }
+        std::sort(r.begin(), r.end());
+        const PolynomT p = AusNullstellen(r, fuehrend[fall % 6]);
+        std::vector<double> soll = {static_cast<double>(n)};
+        soll.insert(soll.end(), r.begin(), r.end());
+        EXPECT_EQ(Nullstellen(p), soll) << p.Term2String();
+    }
+}
+
+}  // namespace

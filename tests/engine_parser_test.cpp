@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <initializer_list>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "framework/Text.h"
+#include "shell/HauptF.h"
+
+namespace {
+
+PolynomT P(std::initializer_list<double> k) {
+    PolynomT p;
+    int i = 0;
+    for (double c : k) p.Koeff[i++] = c;
+    return p;
+}
+
+std::string Wiederholt(const std::string& teil, int n, const std::string& sep) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += (i ? sep : "") + teil;
+    return s;
+}
+
+class EngineText2Poly : public ::testing::Test {
+protected:
+    // A target with coefficients and a window of its own, to see that a rejection leaves both.
+    PolynomT Ziel() const {
+        PolynomT t = P({9, 8, 7});
+        t.xmin = -4;
+        t.xmax = 4;
+        t.ymin = -3;
+        t.ymax = 3;
+        return t;
+    }
+    bool Lies(const std::string& text, PolynomT& ziel) {
+        bool ok = false;
+        w.String2Poly(ziel, text, ok);
+        return ok;
+    }
+    class HauptF w;
+};
+
+TEST_F(EngineText2Poly, WriterForms) {
+    struct Fall {
+        PolynomT p;
+        const char* text;
+    };
+    const Fall faelle[] = {
+        {P({}), "0"},
+        {P({0, 1}), "x  "},
+        {P({1, -1, 2}), "1  - x  + 2x^2  "},
+        {P({0, 0, 0, -1}), "- x^3  "},
+        {P({-1}), "- 1  "},
+        {P({-2, 0, 0, 0, 0, 0, 0, 0, 0, 0.5}), "- 2  + 0.5x^9  "},
+        {P({0.1 + 0.2, -1e-7}), "0.3  - 0.0000001x  "},
+        {P({std::nan(""), 3}), "nan  3x  "},
+        {P({std::nan(""), 3, 4}), "nan  3x  + 4x^2  "},
+        {P({0, -std::numeric_limits<double>::infinity()}), "- infx  "},
+        // A coefficient whose text is "1" is written like 1 itself, as it reads back as 1.
+        {P({1.0000000000000002, 1.0000000000000002, -0.9999999999999999}), "1  + x  - x^2  "},
+    };
+    for (const Fall& f : faelle) EXPECT_EQ(f.p.Term2String(), f.text);
+    EXPECT_EQ(w.xhoch(0), "");
+    EXPECT_EQ(w.xhoch(1), "x");
+    EXPECT_EQ(w.xhoch(2), "x^2");
+    EXPECT_EQ(w.xhoch(10), "x^10");
+    EXPECT_EQ(w.xhoch(11), "");
+    EXPECT_EQ(w.xhoch(-1), "");
+}
+
+TEST_F(EngineText2Poly, ReadsTheGrammar) {
+    struct Fall {
+        std::string text;
+        PolynomT p;
+    };
+    const Fall faelle[] = {
+        {"3x^2 - 4x + 1", P({1, -4, 3})},
+        {"1  - x  + 2x^2  ", P({1, -1, 2})},
+        {"2*x**3", P({0, 0, 0, 2})},
+        {"x*x", P({0, 0, 1})},
+        {"0.5x^2 + x^2", P({0, 0, 1.5})},
+        {"x^2 + 2x^2 - x", P({0, -1, 3})},
+        {"", P({})},
+        {"0", P({})},
+        {"abc", P({})},
+        {"--x", P({0, 1})},
+        {"+-x", P({0, -1})},
+        {"-x", P({0, -1})},
+        {"x^+2", P({0, 0, 1})},
+        {"x^^2", P({0, 0, 1})},
+        {"x**2", P({0, 0, 1})},
+        {"x^2x^3", P({0, 0, 0, 0, 0, 1})},
+        {"x^2 x^3", P({0, 0, 0, 0, 0, 1})},
+        {"1.5x^2*x", P({0, 0, 0, 1.5})},
+        {"4 - 3", P({1})},
+        {"3x^2+", P({0, 0, 3})},
+        {"2*3", P({23})},
+        {"2*3x", P({0, 23})},
+        {"2,5x", P({0, 25})},
+        {"5 x", P({0, 5})},
+        {".5x - 5.", P({-5, 0.5})},
+        {"x^9 - x^6 + x^7", P({0, 0, 0, 0, 0, 0, -1, 1, 0, 1})},
+        // Products of powers beyond 5 and runs of six to nine x.
+        {"x^3*x^3", P({0, 0, 0, 0, 0, 0, 1})},
+        {"x^5*x^4", P({0, 0, 0, 0, 0, 0, 0, 0, 0, 1})},
+        {"xxxxxxx", P({0, 0, 0, 0, 0, 0, 0, 1})},
+        {"2xxxxxxxx - xxxxxxxxx", P({0, 0, 0, 0, 0, 0, 0, 0, 2, -1})},
+        // Upper-case X reads as x.
+        {"X^2 + 3X", P({0, 3, 1})},
+        {"x^2 - 70001x + 70000", P({70000, -70001, 1})},
+    };
+    for (const Fall& f : faelle) {
+        PolynomT t = Ziel();
+        EXPECT_TRUE(Lies(f.text, t)) << f.text;
+        EXPECT_EQ(t.Koeff, f.p.Koeff) << f.text;
+        EXPECT_EQ(t.xmin, -4) << "the window stays";
+    }
+}
+
+TEST_F(EngineText2Poly, RejectionLeavesTargetUnchanged) {
+    const std::string rejected[] = {
+        "x2",
+        "3x2 + 1",
+        "X2",
+        "x^10",
+        "x^20",
+        "x 5",
+        "x^2.5",
+        "x^",
+        "x^6*x",
+        "xxxxxxxxxx",
+        "x^5*x^5",
+        "x^3*x^3*x^3*x",
+        // a number beyond the Double range
+        "1" + std::string(309, '0') + "x",
+        // finite, but its text (15 digits) would read back beyond the Double range
+        "17976931348623157" + std::string(292, '0'),
+    };
+    for (const std::string& text : rejected) {
+        PolynomT t = Ziel();
+        EXPECT_FALSE(Lies(text, t)) << text;
+        EXPECT_EQ(t.Koeff, Ziel().Koeff) << text;
+        EXPECT_EQ(t.xmin, -4);
+        EXPECT_EQ(t.xmax, 4);
+        EXPECT_EQ(t.ymin, -3);
+        EXPECT_EQ(t.ymax, 3);
+    }
+}
+
+TEST_F(EngineText2Poly, StepCap) {
+    PolynomT t;
+    EXPECT_TRUE(Lies(Wiederholt("1", 250, "+"), t));
+    EXPECT_EQ(w.wzaehler, 500);
+    EXPECT_EQ(t.Koeff[0], 250.0);
+    EXPECT_FALSE(Lies(Wiederholt("1", 251, "+"), t));
+    EXPECT_EQ(t.Koeff[0], 250.0);
+
+    bool ok = true;
+    w.wzaehler = 499;
+    w.Whilekontrolle(ok);
+    EXPECT_TRUE(ok);
+    w.Whilekontrolle(ok);
+    EXPECT_FALSE(ok);
+    w.wzaehler = 0;
+    w.Whilekontrolle(ok);
+    EXPECT_FALSE(ok) << "never set back to true";
+}
+
+// The term of an accepted text is read again with the same step cap. Written with its negative
+// constant first, this term needs one step more than the text that was typed.
+TEST_F(EngineText2Poly, AcceptedOnlyWhenItsTermReadsBack) {
+    const std::string zahl = "123456789012345" + std::string(234, '0');  // 249 characters
+    PolynomT t;
+    EXPECT_FALSE(Lies(zahl + "x - " + zahl, t)) << "the term would take 501 steps";
+    const std::string kuerzer = zahl.substr(1);
+    ASSERT_TRUE(Lies(kuerzer + "x - " + zahl, t));
+    EXPECT_EQ(w.wzaehler, 499) << "the count of the text itself";
+    PolynomT zurueck;
+    EXPECT_TRUE(Lies(t.Term2String(), zurueck));
+    EXPECT_EQ(w.wzaehler, 500);
+    EXPECT_EQ(zurueck.Koeff, t.Koeff);
+}
+
+// Everything the writer writes of an accepted polynomial reads back as the coefficients it
+// shows, and writing that again gives the same text.
+TEST_F(EngineText2Poly, WritingAndReadingAgainChangesNothing) {
+    std::mt19937_64 gen(11);
+    std::uniform_real_distribution<double> mantisse(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-30, 30);
+    std::uniform_int_distribution<int> art(0, 4);
+    for (int i = 0; i < 3000; ++i) {
+        PolynomT p;
+        for (double& k : p.Koeff) {
+            switch (art(gen)) {
+                case 0: k = 0; break;
+                case 1: k = std::round(mantisse(gen)); break;
+                case 2: k = mantisse(gen) * std::pow(10.0, exponent(gen)); break;
+                default: k = mantisse(gen); break;
+            }
+        }
+        const std::string text = p.Term2String();
+        PolynomT q;
+        ASSERT_TRUE(Lies(text, q)) << text;
+        for (int k = 0; k <= 9; ++k) {
+            const double gezeigt = p.Koeff[k] < 0 ? -Val(Str(-p.Koeff[k])) : Val(Str(p.Koeff[k]));
+            ASSERT_EQ(q.Koeff[k], gezeigt) << text;
+        }
+        ASSERT_EQ(q.Term2String(), text);
+    }
+    for (const std::string& text : {std::string("0." + std::string(320, '0') + "5x"),
+                                    std::string("0.1x + 0.2x"), std::string("1e-7x")}) {
+        PolynomT q, r;
+        ASSERT_TRUE(Lies(text, q)) << text;
+        ASSERT_TRUE(Lies(q.Term2String(), r)) << text;
+        EXPECT_EQ(r.Term2String(), q.Term2String());
+    }
+}
+
+// Naive reference: replace the first occurrence, start again from the beginning.
+std::string NaivReduziert(std::string s, const std::string& such, const std::string& ersatz) {
+    for (std::size_t p; (p = s.find(such)) != std::string::npos;) s.replace(p, such.size(), ersatz);
+    return s;
+}
+
+TEST_F(EngineText2Poly, ReplacementRoutineAndFilter) {
+    EXPECT_EQ(w.ZeichenReduzieren("a+++b", "++", "+"), "a+b");
+    EXPECT_EQ(w.ZeichenReduzieren("x^2x^2", "x^2", "xx"), "xxxx");
+    EXPECT_EQ(w.ZeichenReduzieren("****", "***", "**"), "**");
+    EXPECT_EQ(w.ZeichenReduzieren("abc", "", "z"), "abc");
+    EXPECT_EQ(w.ZeichenReduzieren("abc", "b", "bb"), "abc") << "would never end";
+    EXPECT_EQ(w.FehlzeichenKillen("3 x^2,\tÄ-y*X.5"), "3x^2-*.5");
+
+    std::mt19937 gen(3);
+    const std::string alphabet = "x^+-*2.";
+    const std::pair<std::string, std::string> regeln[] = {
+        {"++", "+"}, {"+-", "-"}, {"--", "+"}, {"***", "**"}, {"**", "^"}, {"*", ""},
+        {"x^2", "xx"}, {"x^5", "xxxxx"}, {"xxx", "x^3"}, {"xx", "x^2"}, {"-+", "-"}};
+    for (int i = 0; i < 4000; ++i) {
+        std::string s;
+        const int n = static_cast<int>(gen() % 30);
+        for (int k = 0; k < n; ++k) s += alphabet[gen() % alphabet.size()];
+        for (const auto& [such, ersatz] : regeln)
+            ASSERT_EQ(w.ZeichenReduzieren(s, such, ersatz), NaivReduziert(s, such, ersatz))
+                << s << " " << such;
+    }
+}
+
+TEST_F(EngineText2Poly, LongTextsEndQuickly) {
+    PolynomT t;
+    EXPECT_TRUE(Lies(std::string(200000, '+') + "x" + std::string(100001, '*') + "2", t));
+    EXPECT_EQ(t.Koeff[2], 1.0);
+    EXPECT_FALSE(Lies(std::string(200000, '-') + "x 5", t));
+    EXPECT_TRUE(Lies(std::string(200000, ' ') + "x", t));
+    EXPECT_EQ(t.Koeff[1], 1.0);
+}
+
+}  // namespace
