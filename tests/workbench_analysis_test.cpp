@@ -186,7 +186,7 @@ TEST_F(Analyse, TypedDecimalsOutsideZeroToSixKeepTheNumberInForce) {
 TEST_F(Analyse, InfoTextHasElevenPartsSeparatedByEmptyLines) {
     w->QuitB11().Push();
     ASSERT_EQ(Meldungen().size(), 1u);
-    const std::string& text = Meldungen()[0];
+    const std::string text = Meldungen()[0];
     std::vector<std::string> teile;
     std::size_t anfang = 0;
     for (std::size_t p; (p = text.find("\r\n\r\n", anfang)) != std::string::npos; anfang = p + 4) {

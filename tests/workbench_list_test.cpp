@@ -48,9 +48,9 @@ class Polynomliste : public WerkbankTest {
         WerkbankTest::TearDown();
     }
     void Aktion(int eintrag, Antwort antwort, std::optional<std::string> datei = std::nullopt) {
-        host.AnswerButton(antwort);
-        // A file dialog follows only a confirmation.
-        if (antwort == Antwort::Action) {
+        // Showing the list asks nothing; saving and loading ask for a file once confirmed.
+        if (eintrag != kAnzeigen) host.AnswerButton(antwort);
+        if (antwort == Antwort::Action && (eintrag == kSpeichern || eintrag == kLaden)) {
             if (datei) {
                 host.AnswerFile(*datei);
             } else {
