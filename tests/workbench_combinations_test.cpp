@@ -127,7 +127,8 @@ TEST_F(Kombinationen, ResultsBeyondDoubleAreRefused) {
         SetzeG(fall.g);
         Analysiere(fall.f);
         const std::string term = w->EingF().Text();
-        (w->*fall.knopf)().Push();
+        class HauptF& fenster = *w;
+        (fenster.*fall.knopf)().Push();
         EXPECT_EQ(Meldungen(), std::vector<std::string>{kZuGross});
         EXPECT_EQ(w->EingF().Text(), term);
         EXPECT_TRUE(w->PPP->IstEndlich());
