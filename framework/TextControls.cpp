@@ -15,6 +15,7 @@
 #include "framework/Controls.h"
 
 void InstallWidget(RectControl& control, QWidget* widget, std::unique_ptr<ControlAdapter> adapter);
+QWidget* NewWidgetParent(const RectControl& control);
 
 namespace {
 
@@ -37,6 +38,7 @@ Qt::Alignment HorizontalAlignment(std::int32_t code) {
 
 class FieldEdit : public QLineEdit {
   public:
+    using QLineEdit::QLineEdit;
     bool acceptTabs = false;
 
   protected:
@@ -92,7 +94,7 @@ class AreaEdit : public QTextEdit {
     Qt::Alignment alignment = Qt::AlignLeft;
     double lineSpacing = 1.0;
 
-    AreaEdit() {
+    explicit AreaEdit(QWidget* parent) : QTextEdit(parent) {
         setAcceptRichText(false);
         setTabChangesFocus(true);
         setLineWrapMode(QTextEdit::NoWrap);
@@ -189,7 +191,7 @@ class TextAreaAdapter : public ControlAdapter {
 }  // namespace
 
 void TextField::CreateWidget() {
-    auto* edit = new FieldEdit();
+    auto* edit = new FieldEdit(NewWidgetParent(*this));
     // Records give fields the centred default; until then they read left-aligned.
     edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { Raise(Event::TextChange); });
@@ -202,7 +204,7 @@ bool TextField::ReadOnly() const {
 }
 
 void TextArea::CreateWidget() {
-    auto* edit = new AreaEdit();
+    auto* edit = new AreaEdit(NewWidgetParent(*this));
     QObject::connect(edit, &QTextEdit::textChanged, edit, [this] { Raise(Event::TextChange); });
     InstallWidget(*this, edit, std::make_unique<TextAreaAdapter>(edit));
 }
