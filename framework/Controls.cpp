@@ -304,8 +304,13 @@ void TextControl::SetTextSize(float size) {
                             RoundedPixelSize(pixelSize), Get(values, "Bold", false),
                             Get(values, "Italic", false), Get(values, "Underline", false)};
     if (impl_->appliedFont == choice) return;
-    widget->setFont(FontFor(choice.face, pixelSize, choice.bold, choice.italic, choice.underline));
+    QFont font = FontFor(choice.face, pixelSize, choice.bold, choice.italic, choice.underline);
+    // A new widget shows the application's font, which is what most controls keep; giving it
+    // the same font once more would change nothing that shows.
+    const bool unchanged = !impl_->appliedFont && font == widget->font();
     impl_->appliedFont = std::move(choice);
+    if (unchanged) return;
+    widget->setFont(font);
     impl_->adapter->FontChanged();
 }
 
