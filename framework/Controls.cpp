@@ -263,6 +263,7 @@ void RectControl::ApplyProperty(std::string_view name, const PropertyValue& valu
         widget->setAttribute(Qt::WA_MacShowFocusRect, std::get<bool>(value));
     } else if (name == "TextColor" || name == "BackColor") {
         QPalette palette = widget->palette();
+        const QPalette shown = palette;
         const QColor colour = ToQColor(std::get<Color>(value));
         if (name == "TextColor") {
             // The disabled group keeps its grey, so a disabled control still looks disabled.
@@ -272,7 +273,9 @@ void RectControl::ApplyProperty(std::string_view name, const PropertyValue& valu
         } else {
             palette.setColor(QPalette::Base, colour);
         }
-        widget->setPalette(palette);
+        // Nearly every record asks for the black text that a control shows anyway; a palette
+        // change that changes no colour would only make Qt propagate and repaint for nothing.
+        if (palette != shown) widget->setPalette(palette);
     } else if (name == "TextFont" || name == "Bold" || name == "Italic" || name == "Underline") {
         if (auto* text = dynamic_cast<TextControl*>(this)) text->SetTextSize(impl_->textSize);
     } else {

@@ -1,5 +1,5 @@
-// A control's font and geometry follow its settings whatever order they come in: a record names
-// them one entry at a time, the explicit text size comes apart, and a later change of one
+// A control's font, colours and geometry follow its settings whatever order they come in: a record
+// names them one entry at a time, the explicit text size comes apart, and a later change of one
 // setting must keep the others.
 
 #include <gtest/gtest.h>
@@ -9,6 +9,10 @@
 #include "tests/support/FrameworkTestWindow.h"
 
 namespace {
+
+constexpr Color kSchwarzText = RGB(0, 0, 0);
+constexpr Color kRot = RGB(255, 0, 0);
+constexpr Color kGruen = RGB(229, 255, 216);
 
 // A text field as wide and high as the others, showing the same text, left-aligned; no tab
 // stop, so that none of them takes the focus (and draws a cursor) when the window opens.
@@ -80,6 +84,32 @@ TEST(FrameworkControlSettings, EachGeometryEntryKeepsTheOtherEdges) {
     EXPECT_EQ(s.top, 40);
     EXPECT_EQ(s.width, 50);
     EXPECT_EQ(s.height, 16);
+}
+
+TEST(FrameworkControlSettings, ColoursFollowTheirSettings) {
+    TestWindow& w = BuildWindow(
+        [](TestWindow& w) {
+            AddControl<TextField>(w, "Unberuehrt", Feld(0));
+            AddControl<TextField>(w, "Schwarz", Feld(40).Colour("TextColor", kSchwarzText));
+            AddControl<TextField>(w, "Rot", Feld(80).Colour("TextColor", kRot));
+            AddControl<TextField>(w, "Zurueck", Feld(120).Colour("TextColor", kRot))
+                .SetProperty("TextColor", kSchwarzText);
+            AddControl<TextField>(
+                w, "Grund",
+                Feld(160).Colour("TextColor", kSchwarzText).Colour("BackColor", kGruen));
+        },
+        400, 220);
+    const Image unberuehrt = FeldNamens(w, "Unberuehrt").Grab();
+    EXPECT_EQ(unberuehrt.pixels, FeldNamens(w, "Schwarz").Grab().pixels);
+    EXPECT_EQ(unberuehrt.pixels, FeldNamens(w, "Zurueck").Grab().pixels);
+
+    const Image rot = FeldNamens(w, "Rot").Grab();
+    bool roteTinte = false;
+    for (std::uint32_t p : rot.pixels) roteTinte |= (p >> 16) > 0xC0 && (p & 0xFFFF) < 0x4040;
+    EXPECT_TRUE(roteTinte);
+
+    const Image grund = FeldNamens(w, "Grund").Grab();
+    EXPECT_EQ(grund.At(grund.width - 10, grund.height / 2), 0xE5FFD8u);
 }
 
 }  // namespace
