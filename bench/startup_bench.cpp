@@ -35,7 +35,6 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -65,12 +64,17 @@ std::string Ganzzahl(std::int64_t value) {
     return std::string(buffer.data(), end);
 }
 
-std::string Millisekunden(double ms) {
+// A number with two decimals.
+std::string Fest(double value) {
     std::array<char, 32> buffer{};
-    auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), ms,
+    auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::fixed, 2);
     static_cast<void>(error);
-    return std::string(buffer.data(), end) + " ms";
+    return std::string(buffer.data(), end);
+}
+
+std::string Millisekunden(double ms) {
+    return Fest(ms) + " ms";
 }
 
 std::optional<std::int64_t> LiesGanzzahl(std::string_view text) {
@@ -221,17 +225,14 @@ void Zusammenfassung() {
     const auto& qt = Messungen(Art::Qt);
     const auto& vemtarix = Messungen(Art::Vemtarix);
     if (qt.empty() || vemtarix.empty()) return;
-    const double nackt = Median(qt), programm = Median(vemtarix);
-    std::array<char, 16> verhaeltnis{};
-    auto [end, error] = std::to_chars(verhaeltnis.data(), verhaeltnis.data() + verhaeltnis.size(),
-                                      programm / nackt, std::chars_format::fixed, 2);
-    static_cast<void>(error);
-    const std::string text = "Programmstart bis zum gezeigten Fenster, Median aller Starts:\n  Qt, "
-                             "leeres Fenster: " +
-                             Millisekunden(nackt) + " (" + Ganzzahl(std::ssize(qt)) +
-                             " Starts)\n  Vemtarix:            " + Millisekunden(programm) + " (" +
-                             Ganzzahl(std::ssize(vemtarix)) + " Starts)\n  Verhältnis:          " +
-                             std::string(verhaeltnis.data(), end) + "\n";
+    auto zeile = [](const char* was, const std::vector<double>& starts) {
+        return std::string(was) + Millisekunden(Median(starts)) + " (" +
+               Ganzzahl(std::ssize(starts)) + " Starts)\n";
+    };
+    const std::string text = "Programmstart bis zum gezeigten Fenster, Median aller Starts:\n" +
+                             zeile("  Qt, leeres Fenster: ", qt) +
+                             zeile("  Vemtarix:           ", vemtarix) +
+                             "  Verhältnis:         " + Fest(Median(vemtarix) / Median(qt)) + "\n";
     std::fputs(text.c_str(), stdout);
 }
 
