@@ -2,9 +2,9 @@
 // traced by a pen of PenWidth x PenHeight pixels whose top left corner runs along the line's
 // pixels, so a test can check single pixels.
 
+#include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QApplication>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -66,9 +66,15 @@ bool ClipToBox(double& x1, double& y1, double& x2, double& y2, double lo, double
 Graphics::Graphics(Impl& impl) : impl_(impl) {}
 Graphics::~Graphics() = default;
 
-void Graphics::ForeColor(Color color) { impl_.colour = QColor(color.red, color.green, color.blue); }
-void Graphics::PenWidth(int width) { impl_.penWidth = std::max(1, width); }
-void Graphics::PenHeight(int height) { impl_.penHeight = std::max(1, height); }
+void Graphics::ForeColor(Color color) {
+    impl_.colour = QColor(color.red, color.green, color.blue);
+}
+void Graphics::PenWidth(int width) {
+    impl_.penWidth = std::max(1, width);
+}
+void Graphics::PenHeight(int height) {
+    impl_.penHeight = std::max(1, height);
+}
 
 void Graphics::FillRect(int x, int y, int width, int height) {
     if (width <= 0 || height <= 0) return;
@@ -125,12 +131,12 @@ void Graphics::DrawLine(int x1, int y1, int x2, int y2) {
 namespace {
 
 class CanvasWidget : public QWidget {
-public:
+  public:
     explicit CanvasWidget(Canvas& owner) : owner_(owner) {}
     bool transparent = true;
     bool eraseBackground = true;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing, false);
@@ -162,12 +168,12 @@ protected:
             Qt::QueuedConnection);
     }
 
-private:
+  private:
     Canvas& owner_;
 };
 
 class CanvasAdapter : public ControlAdapter {
-public:
+  public:
     explicit CanvasAdapter(CanvasWidget* widget) : widget_(widget) {}
     void Apply(std::string_view name, const PropertyValue& value) override {
         if (name == "Transparent") {
@@ -182,7 +188,7 @@ public:
         widget_->update();
     }
 
-private:
+  private:
     CanvasWidget* widget_;
 };
 
@@ -202,4 +208,3 @@ void Canvas::Invalidate(bool immediately) {
     else
         widget->update();
 }
-

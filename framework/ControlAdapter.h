@@ -12,7 +12,7 @@
 #include "framework/Properties.h"
 
 class ControlAdapter {
-public:
+  public:
     virtual ~ControlAdapter() = default;
     virtual std::string Text() const { return {}; }
     virtual void SetText(std::string_view) {}
@@ -31,6 +31,8 @@ const Canvas::PaintHandler& PaintHandlerOf(const Canvas& canvas);
 void TabOrderChanged(Window& window);
 // Nesting depth of handlers that run now; a window closed inside one is destroyed afterwards.
 int RunningHandlers();
+// The outermost running handler has ended: windows closed meanwhile can go now.
+void HandlersFinished();
 // Runs `call` as a handler (through the exception routine, counted in RunningHandlers) and
 // returns the error that escaped it, or nullptr; CallWithExceptionHandling reports that error.
 std::exception_ptr RunThroughExceptionRoutine(const std::function<void()>& call);

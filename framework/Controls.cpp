@@ -42,7 +42,9 @@ T Get(const PropertyObject& object, std::string_view name, T fallback) {
     return std::get<T>(object.Property(name));
 }
 
-QColor ToQColor(const Color& c) { return QColor(c.red, c.green, c.blue); }
+QColor ToQColor(const Color& c) {
+    return QColor(c.red, c.green, c.blue);
+}
 
 }  // namespace
 
@@ -53,15 +55,21 @@ void InstallWidget(RectControl& control, QWidget* widget, std::unique_ptr<Contro
     control.impl().adapter = std::move(adapter);
 }
 
-QWidget* WidgetOf(const RectControl& control) { return control.impl().widget.data(); }
+QWidget* WidgetOf(const RectControl& control) {
+    return control.impl().widget.data();
+}
 
 ControlAdapter* AdapterOf(const RectControl& control) {
     return control.impl().widget ? control.impl().adapter.get() : nullptr;
 }
 
-const Canvas::PaintHandler& PaintHandlerOf(const Canvas& canvas) { return canvas.impl().paint; }
+const Canvas::PaintHandler& PaintHandlerOf(const Canvas& canvas) {
+    return canvas.impl().paint;
+}
 
-void Canvas::SetPaintHandler(PaintHandler handler) { impl_->paint = std::move(handler); }
+void Canvas::SetPaintHandler(PaintHandler handler) {
+    impl_->paint = std::move(handler);
+}
 
 Image ImageOf(QWidget* widget) {
     Image image;
@@ -110,7 +118,9 @@ RectControl::~RectControl() {
     delete impl_->widget.data();
 }
 
-std::string RectControl::Name() const { return impl_->name; }
+std::string RectControl::Name() const {
+    return impl_->name;
+}
 
 void RectControl::AttachTo(Window& window, std::string name) {
     window_ = &window;
@@ -189,7 +199,9 @@ bool RectControl::HasFocus() const {
     return focus && (focus == widget || widget->isAncestorOf(focus));
 }
 
-Image RectControl::Grab() const { return ImageOf(impl_->widget); }
+Image RectControl::Grab() const {
+    return ImageOf(impl_->widget);
+}
 
 void RectControl::ApplyProperty(std::string_view name, const PropertyValue& value) {
     QWidget* widget = impl_->widget;
@@ -256,12 +268,18 @@ void TextControl::SetTextUnit(std::uint8_t unit) {
     SetTextSize(impl_->textSize);
 }
 
-float TextControl::TextSize() const { return impl_->textSize; }
-std::uint8_t TextControl::TextUnit() const { return impl_->textUnit; }
+float TextControl::TextSize() const {
+    return impl_->textSize;
+}
+std::uint8_t TextControl::TextUnit() const {
+    return impl_->textUnit;
+}
 
 void TextArea::SetLineSpacing(double spacing) {
     impl_->lineSpacing = spacing;
     if (ControlAdapter* adapter = AdapterOf(*this)) adapter->SetLineSpacing(spacing);
 }
 
-double TextArea::LineSpacing() const { return impl_->lineSpacing; }
+double TextArea::LineSpacing() const {
+    return impl_->lineSpacing;
+}

@@ -8,18 +8,27 @@
 
 namespace {
 
-QString ToQ(const std::string& text) { return QString::fromStdString(text); }
+QString ToQ(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
-QWidget* DialogParent() { return QApplication::activeWindow(); }
+QWidget* DialogParent() {
+    return QApplication::activeWindow();
+}
 
 // Icon codes of message dialogs: 0 note, 1 caution, 2 stop, 3 question; others show none.
 QMessageBox::Icon IconFor(int code) {
     switch (code) {
-        case 0: return QMessageBox::Information;
-        case 1: return QMessageBox::Warning;
-        case 2: return QMessageBox::Critical;
-        case 3: return QMessageBox::Question;
-        default: return QMessageBox::NoIcon;
+        case 0:
+            return QMessageBox::Information;
+        case 1:
+            return QMessageBox::Warning;
+        case 2:
+            return QMessageBox::Critical;
+        case 3:
+            return QMessageBox::Question;
+        default:
+            return QMessageBox::NoIcon;
     }
 }
 
@@ -32,7 +41,7 @@ QString FilterFor(const std::string& filter) {
 // The application's host: Qt's own dialogs. Without a Qt application (a program that never
 // started the framework) the message goes to the error output and every choice is a cancel.
 class QtDialogHost : public DialogHost {
-public:
+  public:
     void ShowMessage(const std::string& text) override {
         if (!qApp) {
             std::fputs((text + "\n").c_str(), stderr);
@@ -45,8 +54,8 @@ public:
 
     Answer ShowMessageDialog(const MessageDialog& dialog) override {
         if (!qApp) return Answer::Cancel;
-        QMessageBox box(IconFor(dialog.Icon), QApplication::applicationName(),
-                        ToQ(dialog.Message), QMessageBox::NoButton, DialogParent());
+        QMessageBox box(IconFor(dialog.Icon), QApplication::applicationName(), ToQ(dialog.Message),
+                        QMessageBox::NoButton, DialogParent());
         box.setInformativeText(ToQ(dialog.Explanation));
         QPushButton* action = nullptr;
         QPushButton* alternate = nullptr;
@@ -94,7 +103,9 @@ DialogHost*& CurrentHost() {
     return host;
 }
 
-DialogHost& Host() { return CurrentHost() ? *CurrentHost() : QtHost(); }
+DialogHost& Host() {
+    return CurrentHost() ? *CurrentHost() : QtHost();
+}
 
 }  // namespace
 
@@ -104,7 +115,9 @@ DialogHost* SetDialogHost(DialogHost* host) {
     return previous;
 }
 
-void MsgBox(const std::string& text) { Host().ShowMessage(text); }
+void MsgBox(const std::string& text) {
+    Host().ShowMessage(text);
+}
 
 // A new dialog shows its action button "OK"; the cancel button, hidden until the program shows
 // it, reads "Abbrechen".
@@ -117,14 +130,18 @@ MessageDialog::MessageDialog() {
 
 MessageDialogButton* MessageDialog::ShowModal() {
     switch (Host().ShowMessageDialog(*this)) {
-        case DialogHost::Answer::Action: return &ActionButton;
-        case DialogHost::Answer::Alternate: return &AlternateActionButton;
-        case DialogHost::Answer::Cancel: break;
+        case DialogHost::Answer::Action:
+            return &ActionButton;
+        case DialogHost::Answer::Alternate:
+            return &AlternateActionButton;
+        case DialogHost::Answer::Cancel:
+            break;
     }
     return &CancelButton;
 }
 
-std::optional<FolderItem> GetSaveFolderItem(const std::string& filter, const std::string& defaultName) {
+std::optional<FolderItem> GetSaveFolderItem(const std::string& filter,
+                                            const std::string& defaultName) {
     if (auto path = Host().ChooseSaveFile(filter, defaultName)) return FolderItem{*path};
     return std::nullopt;
 }

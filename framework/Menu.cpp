@@ -50,13 +50,20 @@ bool CanEdit(EditCommand command, QLineEdit& e) {
     const bool writable = !e.isReadOnly();
     const bool plain = e.echoMode() == QLineEdit::Normal;
     switch (command) {
-        case EditCommand::Undo: return writable && e.isUndoAvailable();
-        case EditCommand::Cut: return writable && plain && e.hasSelectedText();
-        case EditCommand::Copy: return plain && e.hasSelectedText();
-        case EditCommand::Paste: return writable && ClipboardHasText();
-        case EditCommand::Clear: return writable && e.hasSelectedText();
-        case EditCommand::SelectAll: return !e.text().isEmpty();
-        case EditCommand::None: break;
+        case EditCommand::Undo:
+            return writable && e.isUndoAvailable();
+        case EditCommand::Cut:
+            return writable && plain && e.hasSelectedText();
+        case EditCommand::Copy:
+            return plain && e.hasSelectedText();
+        case EditCommand::Paste:
+            return writable && ClipboardHasText();
+        case EditCommand::Clear:
+            return writable && e.hasSelectedText();
+        case EditCommand::SelectAll:
+            return !e.text().isEmpty();
+        case EditCommand::None:
+            break;
     }
     return false;
 }
@@ -65,13 +72,20 @@ bool CanEdit(EditCommand command, QTextEdit& e) {
     const bool writable = !e.isReadOnly();
     const bool selection = e.textCursor().hasSelection();
     switch (command) {
-        case EditCommand::Undo: return writable && e.document()->isUndoAvailable();
-        case EditCommand::Cut: return writable && selection;
-        case EditCommand::Copy: return selection;
-        case EditCommand::Paste: return writable && ClipboardHasText();
-        case EditCommand::Clear: return writable && selection;
-        case EditCommand::SelectAll: return !e.document()->isEmpty();
-        case EditCommand::None: break;
+        case EditCommand::Undo:
+            return writable && e.document()->isUndoAvailable();
+        case EditCommand::Cut:
+            return writable && selection;
+        case EditCommand::Copy:
+            return selection;
+        case EditCommand::Paste:
+            return writable && ClipboardHasText();
+        case EditCommand::Clear:
+            return writable && selection;
+        case EditCommand::SelectAll:
+            return !e.document()->isEmpty();
+        case EditCommand::None:
+            break;
     }
     return false;
 }
@@ -88,23 +102,49 @@ void Edit(EditCommand command) {
     QWidget* target = EditTarget();
     if (auto* e = qobject_cast<QLineEdit*>(target)) {
         switch (command) {
-            case EditCommand::Undo: e->undo(); break;
-            case EditCommand::Cut: e->cut(); break;
-            case EditCommand::Copy: e->copy(); break;
-            case EditCommand::Paste: e->paste(); break;
-            case EditCommand::Clear: e->del(); break;  // deletes the selection
-            case EditCommand::SelectAll: e->selectAll(); break;
-            case EditCommand::None: break;
+            case EditCommand::Undo:
+                e->undo();
+                break;
+            case EditCommand::Cut:
+                e->cut();
+                break;
+            case EditCommand::Copy:
+                e->copy();
+                break;
+            case EditCommand::Paste:
+                e->paste();
+                break;
+            case EditCommand::Clear:
+                e->del();
+                break;  // deletes the selection
+            case EditCommand::SelectAll:
+                e->selectAll();
+                break;
+            case EditCommand::None:
+                break;
         }
     } else if (auto* a = qobject_cast<QTextEdit*>(target)) {
         switch (command) {
-            case EditCommand::Undo: a->undo(); break;
-            case EditCommand::Cut: a->cut(); break;
-            case EditCommand::Copy: a->copy(); break;
-            case EditCommand::Paste: a->paste(); break;
-            case EditCommand::Clear: a->textCursor().removeSelectedText(); break;
-            case EditCommand::SelectAll: a->selectAll(); break;
-            case EditCommand::None: break;
+            case EditCommand::Undo:
+                a->undo();
+                break;
+            case EditCommand::Cut:
+                a->cut();
+                break;
+            case EditCommand::Copy:
+                a->copy();
+                break;
+            case EditCommand::Paste:
+                a->paste();
+                break;
+            case EditCommand::Clear:
+                a->textCursor().removeSelectedText();
+                break;
+            case EditCommand::SelectAll:
+                a->selectAll();
+                break;
+            case EditCommand::None:
+                break;
         }
     }
 }
@@ -168,7 +208,9 @@ void AddEntries(QMenu& menu, const MenuItem& parent) {
 MenuItem::MenuItem() = default;
 MenuItem::~MenuItem() = default;
 
-void MenuItem::Append(std::unique_ptr<MenuItem> child) { children_.push_back(std::move(child)); }
+void MenuItem::Append(std::unique_ptr<MenuItem> child) {
+    children_.push_back(std::move(child));
+}
 
 MenuItem* MenuItem::Child(std::string_view name) const {
     for (const auto& child : children_)

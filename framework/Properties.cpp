@@ -5,7 +5,8 @@
 namespace {
 
 void AppendBigEndian32(std::string& out, std::uint32_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((v >> shift) & 0xFF));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<char>((v >> shift) & 0xFF));
 }
 
 std::uint32_t ReadBigEndian32(std::string_view bytes, std::size_t at) {
@@ -21,7 +22,7 @@ void AppendName(std::string& out, std::string_view name) {
 
 // Reads entry after entry; the record's length ends it.
 class RecordReader {
-public:
+  public:
     explicit RecordReader(std::string_view bytes) : bytes_(bytes) {}
     bool AtEnd() const { return pos_ >= bytes_.size(); }
 
@@ -52,7 +53,7 @@ public:
         Fail("unbekannter Eigenschaftstyp");
     }
 
-private:
+  private:
     std::string_view Take(std::size_t count) {
         if (count > bytes_.size() - pos_) Fail("Eintrag reicht über das Ende des Datensatzes");
         std::string_view part = bytes_.substr(pos_, count);
@@ -108,10 +109,14 @@ namespace {
 
 PropertyType TypeOfValue(const PropertyValue& value) {
     switch (value.index()) {
-        case 0: return PropertyType::Int32;
-        case 1: return PropertyType::Boolean;
-        case 2: return PropertyType::Color;
-        default: return PropertyType::String;
+        case 0:
+            return PropertyType::Int32;
+        case 1:
+            return PropertyType::Boolean;
+        case 2:
+            return PropertyType::Color;
+        default:
+            return PropertyType::String;
     }
 }
 
@@ -126,10 +131,13 @@ void PropertyObject::SetProperty(std::string_view name, const PropertyValue& val
 
 const PropertyValue& PropertyObject::Property(std::string_view name) const {
     auto it = values_.find(name);
-    if (it == values_.end()) throw RuntimeException("Eigenschaft nicht gesetzt: " + std::string(name));
+    if (it == values_.end())
+        throw RuntimeException("Eigenschaft nicht gesetzt: " + std::string(name));
     return it->second;
 }
 
-bool PropertyObject::HasProperty(std::string_view name) const { return values_.find(name) != values_.end(); }
+bool PropertyObject::HasProperty(std::string_view name) const {
+    return values_.find(name) != values_.end();
+}
 
 void PropertyObject::ApplyProperty(std::string_view, const PropertyValue&) {}

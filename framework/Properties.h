@@ -32,14 +32,14 @@ using PropertyValue = std::variant<std::int32_t, bool, Color, std::string>;
 
 // Builds a record entry by entry.
 class PropertyRecordWriter {
-public:
+  public:
     PropertyRecordWriter& Int32(std::string_view name, std::int32_t value);
     PropertyRecordWriter& Boolean(std::string_view name, bool value);
     PropertyRecordWriter& Colour(std::string_view name, Color value);
     PropertyRecordWriter& String(std::string_view name, std::string_view value);
     const std::string& Bytes() const { return bytes_; }
 
-private:
+  private:
     std::string bytes_;
 };
 
@@ -47,7 +47,7 @@ private:
 // of every property name that its records use; the values are kept, and the ones that show are
 // passed on to the widget.
 class PropertyObject {
-public:
+  public:
     virtual ~PropertyObject() = default;
     // The type of a property of this object's class; throws RuntimeException for an unknown one.
     virtual PropertyType TypeOf(std::string_view name) const = 0;
@@ -57,7 +57,7 @@ public:
     const PropertyValue& Property(std::string_view name) const;
     bool HasProperty(std::string_view name) const;
 
-protected:
+  protected:
     // Passes a newly set value on to the widget; the default keeps it only.
     virtual void ApplyProperty(std::string_view name, const PropertyValue& value);
     // Every value set so far, by name: a widget made after its record was applied replays them.
@@ -65,7 +65,7 @@ protected:
         return values_;
     }
 
-private:
+  private:
     std::map<std::string, PropertyValue, std::less<>> values_;
 };
 

@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <array>
 #include <clocale>
 
@@ -20,6 +23,7 @@ struct RuntimeState {
     int argc = 0;
     std::array<char*, 4> argv{};
     std::unique_ptr<QApplication> app;
+    std::unique_ptr<QTranslator> translator;
     std::unique_ptr<Application> application;
     ExceptionHelper helper = nullptr;
     std::vector<RegisteredClass> classes;
@@ -44,7 +48,9 @@ std::exception_ptr BuiltInHelper(void (*target)(void*), void* argument) {
     return nullptr;
 }
 
-void CallTarget(void* call) { (*static_cast<const std::function<void()>*>(call))(); }
+void CallTarget(void* call) {
+    (*static_cast<const std::function<void()>*>(call))();
+}
 
 void RegisterFrameworkClasses() {
     for (const auto& [name, base] : std::initializer_list<std::pair<const char*, const char*>>{
@@ -76,7 +82,9 @@ void RegisterFrameworkClasses() {
 
 }  // namespace
 
-int RunningHandlers() { return State().runningHandlers; }
+int RunningHandlers() {
+    return State().runningHandlers;
+}
 
 std::exception_ptr RunThroughExceptionRoutine(const std::function<void()>& call) {
     RuntimeState& state = State();
@@ -88,7 +96,7 @@ std::exception_ptr RunThroughExceptionRoutine(const std::function<void()>& call)
     } catch (...) {
         error = std::current_exception();
     }
-    --state.runningHandlers;
+    if (--state.runningHandlers == 0) HandlersFinished();
     return error;
 }
 
@@ -124,12 +132,20 @@ void RuntimeInit(Platform platform) {
     font.setPixelSize(11);  // the default text size 12, as Controls.cpp scales it
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);
+    // Qt's own texts (the file dialogs, a field's context menu) speak German like the program;
+    // without the translation files they stay English.
+    state.translator = std::make_unique<QTranslator>();
+    if (state.translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                               QStringLiteral("_"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(state.translator.get());
 }
 
 std::int32_t RuntimeExit() {
     RuntimeState& state = State();
     DestroyAllWindows();
     state.application.reset();
+    state.translator.reset();
     state.app.reset();
     return state.exitCode;
 }
@@ -138,17 +154,25 @@ void RuntimeRegisterClass(std::string_view name, std::string_view baseClass) {
     State().classes.push_back(RegisteredClass{std::string(name), std::string(baseClass)});
 }
 
-const std::vector<RegisteredClass>& RuntimeRegisteredClasses() { return State().classes; }
+const std::vector<RegisteredClass>& RuntimeRegisteredClasses() {
+    return State().classes;
+}
 
-void RuntimeSetExceptionHelper(ExceptionHelper helper) { State().helper = helper; }
+void RuntimeSetExceptionHelper(ExceptionHelper helper) {
+    State().helper = helper;
+}
 
-void RuntimeLoadUpDownArrows() { RuntimeRegisterClass("UpDownArrows", "RectControl"); }
+void RuntimeLoadUpDownArrows() {
+    RuntimeRegisterClass("UpDownArrows", "RectControl");
+}
 
 void RuntimeRegisterAppObject(std::unique_ptr<Application> application) {
     State().application = std::move(application);
 }
 
-Application* RuntimeApplication() { return State().application.get(); }
+Application* RuntimeApplication() {
+    return State().application.get();
+}
 
 void RunFrameworkInitialization(const std::function<void()>& lateStartup) {
     if (State().app) QApplication::setApplicationName(QStringLiteral("Vemtarix"));

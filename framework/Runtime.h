@@ -12,9 +12,9 @@
 class MenuBar;
 
 class Application {
-public:
+  public:
     virtual ~Application() = default;
-    MenuBar* MenuBar_ = nullptr;  // shared with the main window; not owned
+    class MenuBar* MenuBar = nullptr;  // shared with the main window; not owned
 };
 
 enum class Platform { Desktop, Offscreen };

@@ -35,14 +35,17 @@ QString OneLine(QString text) {
 // TextAlign codes of labels: 0 left, 1 centred, 2 right.
 Qt::Alignment LabelAlignment(std::int32_t code) {
     switch (code) {
-        case 1: return Qt::AlignHCenter;
-        case 2: return Qt::AlignRight;
-        default: return Qt::AlignLeft;
+        case 1:
+            return Qt::AlignHCenter;
+        case 2:
+            return Qt::AlignRight;
+        default:
+            return Qt::AlignLeft;
     }
 }
 
 class LabelAdapter : public ControlAdapter {
-public:
+  public:
     explicit LabelAdapter(QLabel* label) : label_(label) { Show(); }
     std::string Text() const override { return text_; }
     void SetText(std::string_view text) override {
@@ -64,7 +67,7 @@ public:
         }
     }
 
-private:
+  private:
     void Show() {
         QString text = ToQ(text_);
         if (multiline_) {
@@ -88,7 +91,7 @@ private:
 // ---- PushButton ----
 
 class ButtonAdapter : public ControlAdapter {
-public:
+  public:
     explicit ButtonAdapter(QPushButton* button) : button_(button) {}
     std::string Text() const override { return button_->text().toStdString(); }
     void SetText(std::string_view text) override { button_->setText(ToQ(text)); }
@@ -103,7 +106,7 @@ public:
         // standard push button of the style: it shows either caption best.
     }
 
-private:
+  private:
     QPushButton* button_;
 };
 
@@ -112,10 +115,10 @@ private:
 // An editable combo box that raises TextChanged for every change of its text, and also when
 // the user chooses the entry that it already shows (so choosing an action twice works).
 class Combo : public QComboBox {
-public:
+  public:
     bool changedSinceChoice = false;
 
-protected:
+  protected:
     void showPopup() override {
         changedSinceChoice = false;
         QComboBox::showPopup();
@@ -131,7 +134,7 @@ protected:
 };
 
 class ComboAdapter : public ControlAdapter {
-public:
+  public:
     explicit ComboAdapter(Combo* combo) : combo_(combo) {}
     std::string Text() const override { return combo_->currentText().toStdString(); }
     void SetText(std::string_view text) override { combo_->setEditText(ToQ(text)); }
@@ -146,14 +149,14 @@ public:
         }
     }
 
-private:
+  private:
     Combo* combo_;
 };
 
 // ---- UpDownArrows ----
 
 class ArrowsWidget : public QWidget {
-public:
+  public:
     QToolButton* up = new QToolButton(this);
     QToolButton* down = new QToolButton(this);
 
@@ -212,7 +215,8 @@ void ComboBox::CreateWidget() {
 std::vector<std::string> ComboBox::Entries() const {
     std::vector<std::string> entries;
     if (auto* combo = static_cast<QComboBox*>(WidgetOf(*this)))
-        for (int i = 0; i < combo->count(); ++i) entries.push_back(combo->itemText(i).toStdString());
+        for (int i = 0; i < combo->count(); ++i)
+            entries.push_back(combo->itemText(i).toStdString());
     return entries;
 }
 

@@ -26,17 +26,20 @@ QString ToQ(std::string_view text) {
 // 3 right.
 Qt::Alignment HorizontalAlignment(std::int32_t code) {
     switch (code) {
-        case 2: return Qt::AlignHCenter;
-        case 3: return Qt::AlignRight;
-        default: return Qt::AlignLeft;
+        case 2:
+            return Qt::AlignHCenter;
+        case 3:
+            return Qt::AlignRight;
+        default:
+            return Qt::AlignLeft;
     }
 }
 
 class FieldEdit : public QLineEdit {
-public:
+  public:
     bool acceptTabs = false;
 
-protected:
+  protected:
     // With AcceptTabs the Tab key stays in the field instead of moving the focus on.
     bool event(QEvent* e) override {
         if (acceptTabs && e->type() == QEvent::KeyPress) {
@@ -51,7 +54,7 @@ protected:
 };
 
 class TextFieldAdapter : public ControlAdapter {
-public:
+  public:
     explicit TextFieldAdapter(FieldEdit* edit) : edit_(edit) {}
     std::string Text() const override { return edit_->text().toStdString(); }
     void SetText(std::string_view text) override { edit_->setText(ToQ(text)); }
@@ -77,14 +80,14 @@ public:
         }
     }
 
-private:
+  private:
     FieldEdit* edit_;
 };
 
 // A text editor that, while not Multiline, keeps one line: Return goes on to the window (its
 // default button), and the line sits in the middle of the field's height.
 class AreaEdit : public QTextEdit {
-public:
+  public:
     bool multiline = false;
     Qt::Alignment alignment = Qt::AlignLeft;
     double lineSpacing = 1.0;
@@ -124,11 +127,12 @@ public:
     // Leaves above the text the room that centres one line vertically.
     void CentreLine() {
         const int lineHeight = fontMetrics().lineSpacing() + 2 * 2;
-        const int room = multiline ? 0 : std::max(0, (height() - 2 * frameWidth() - lineHeight) / 2);
+        const int room =
+            multiline ? 0 : std::max(0, (height() - 2 * frameWidth() - lineHeight) / 2);
         setViewportMargins(0, room, 0, 0);
     }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* e) override {
         if (!multiline && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
             e->ignore();
@@ -143,7 +147,7 @@ protected:
 };
 
 class TextAreaAdapter : public ControlAdapter {
-public:
+  public:
     explicit TextAreaAdapter(AreaEdit* edit) : edit_(edit) {}
     std::string Text() const override { return edit_->toPlainText().toStdString(); }
     void SetText(std::string_view text) override { edit_->SetPlain(ToQ(text)); }
@@ -178,7 +182,7 @@ public:
         }
     }
 
-private:
+  private:
     AreaEdit* edit_;
 };
 

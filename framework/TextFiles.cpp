@@ -8,7 +8,9 @@
 
 namespace {
 
-QString PathOf(const FolderItem& file) { return QString::fromStdString(file.path); }
+QString PathOf(const FolderItem& file) {
+    return QString::fromStdString(file.path);
+}
 
 [[noreturn]] void Fail(const FolderItem& file, const char* what, const QString& why) {
     throw IOException("Die Datei \"" + file.path + "\" " + what + ": " + why.toStdString());
@@ -18,12 +20,24 @@ QString PathOf(const FolderItem& file) { return QString::fromStdString(file.path
 QString Reason(const QFileDevice& device) {
     QString reason;
     switch (device.error()) {
-        case QFileDevice::PermissionsError: reason = QStringLiteral("keine Berechtigung"); break;
-        case QFileDevice::ReadError: reason = QStringLiteral("Lesefehler"); break;
-        case QFileDevice::WriteError: reason = QStringLiteral("Schreibfehler"); break;
-        case QFileDevice::ResourceError: reason = QStringLiteral("kein Platz mehr"); break;
-        case QFileDevice::RenameError: reason = QStringLiteral("nicht zu ersetzen"); break;
-        default: reason = QStringLiteral("nicht zugänglich"); break;
+        case QFileDevice::PermissionsError:
+            reason = QStringLiteral("keine Berechtigung");
+            break;
+        case QFileDevice::ReadError:
+            reason = QStringLiteral("Lesefehler");
+            break;
+        case QFileDevice::WriteError:
+            reason = QStringLiteral("Schreibfehler");
+            break;
+        case QFileDevice::ResourceError:
+            reason = QStringLiteral("kein Platz mehr");
+            break;
+        case QFileDevice::RenameError:
+            reason = QStringLiteral("nicht zu ersetzen");
+            break;
+        default:
+            reason = QStringLiteral("nicht zugänglich");
+            break;
     }
     return reason + QStringLiteral(" (") + device.errorString() + QStringLiteral(")");
 }
@@ -66,8 +80,7 @@ void TextOutputStream::WriteLine(const std::string& text) {
 void TextOutputStream::Close() {
     if (impl_->closed) return;
     impl_->closed = true;
-    if (!impl_->out.commit())
-        Fail(impl_->file, "kann nicht gesichert werden", Reason(impl_->out));
+    if (!impl_->out.commit()) Fail(impl_->file, "kann nicht gesichert werden", Reason(impl_->out));
 }
 
 struct TextInputStream::Impl {
@@ -97,4 +110,6 @@ std::string TextInputStream::ReadAll() {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-void TextInputStream::Close() { impl_->in.close(); }
+void TextInputStream::Close() {
+    impl_->in.close();
+}

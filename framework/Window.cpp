@@ -41,8 +41,25 @@ void Forget(Window* window) {
     open.erase(std::remove(open.begin(), open.end(), window), open.end());
 }
 
-void DeleteOwned(Window* window) {
-    if (OwnedWindows().count(window)) delete window;
+// Closed windows whose deletion waits until no handler runs: a handler (or a modal dialog that
+// it shows) may still use the window's controls, and Qt code that called the handler may still
+// use the widget.
+std::set<Window*>& PendingDeletes() {
+    static std::set<Window*> windows;
+    return windows;
+}
+
+void FlushPendingDeletes() {
+    if (RunningHandlers() > 0) return;  // HandlersFinished asks again
+    const std::set<Window*> pending = std::move(PendingDeletes());
+    PendingDeletes().clear();
+    for (Window* window : pending)
+        if (OwnedWindows().count(window)) delete window;
+}
+
+void DeleteLater(Window* window) {
+    PendingDeletes().insert(window);
+    QMetaObject::invokeMethod(qApp, &FlushPendingDeletes, Qt::QueuedConnection);
 }
 
 template <class T>
@@ -54,7 +71,7 @@ T Get(const PropertyObject& object, std::string_view name, T fallback) {
 // The top-level widget: the menu bar above the client area, which holds the controls at their
 // pixel positions.
 class WindowWidget : public QWidget {
-public:
+  public:
     explicit WindowWidget(Window& owner) : owner_(owner) {}
     QWidget* client = new QWidget(this);
     QPointer<QMenuBar> menuBar;
@@ -64,7 +81,7 @@ public:
         return menuBar && menuBarVisible ? menuBar->sizeHint().height() : 0;
     }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent*) override {
         const int top = MenuBarHeight();
         if (menuBar) menuBar->setGeometry(0, 0, width(), top);
@@ -80,7 +97,7 @@ protected:
     }
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     Window& owner_;
 };
 
@@ -100,7 +117,7 @@ struct Window::Impl {
         closing = true;
         Forget(&window);
         window.lifeToken_.reset();
-        QMetaObject::invokeMethod(qApp, [&window] { DeleteOwned(&window); }, Qt::QueuedConnection);
+        if (owned) DeleteLater(&window);
     }
 };
 
@@ -112,6 +129,11 @@ void WindowWidget::closeEvent(QCloseEvent* e) {
 QWidget* ClientAreaOf(Window& window) {
     window.EnsureWidget();
     return window.impl().widget->client;
+}
+
+void HandlersFinished() {
+    if (!PendingDeletes().empty())
+        QMetaObject::invokeMethod(qApp, &FlushPendingDeletes, Qt::QueuedConnection);
 }
 
 void TabOrderChanged(Window& window) {
@@ -135,6 +157,7 @@ Window::Window(std::string className)
 Window::~Window() {
     Forget(this);
     OwnedWindows().erase(this);
+    PendingDeletes().erase(this);
     order_.clear();
     controls_.clear();  // their widgets go before the window's
     delete impl_->widget.data();
@@ -143,17 +166,21 @@ Window::~Window() {
 PropertyType Window::TypeOf(std::string_view name) const {
     using T = PropertyType;
     static const std::map<std::string_view, PropertyType> types = {
-        {"Placement", T::Int32},       {"Width", T::Int32},          {"Height", T::Int32},
-        {"MinWidth", T::Int32},        {"MinHeight", T::Int32},      {"MaxWidth", T::Int32},
-        {"MaxHeight", T::Int32},       {"Frame", T::Int32},          {"MacProcID", T::Int32},
-        {"Composite", T::Boolean},     {"HasBackColor", T::Boolean}, {"Visible", T::Boolean},
-        {"FullScreen", T::Boolean},    {"MenuBarVisible", T::Boolean},
-        {"CloseButton", T::Boolean},   {"Resizeable", T::Boolean},   {"LiveResize", T::Boolean},
-        {"MaximizeButton", T::Boolean}, {"MinimizeButton", T::Boolean},
-        {"FullScreenButton", T::Boolean}, {"BackColor", T::Color},   {"Title", T::String},
+        {"Placement", T::Int32},        {"Width", T::Int32},
+        {"Height", T::Int32},           {"MinWidth", T::Int32},
+        {"MinHeight", T::Int32},        {"MaxWidth", T::Int32},
+        {"MaxHeight", T::Int32},        {"Frame", T::Int32},
+        {"MacProcID", T::Int32},        {"Composite", T::Boolean},
+        {"HasBackColor", T::Boolean},   {"Visible", T::Boolean},
+        {"FullScreen", T::Boolean},     {"MenuBarVisible", T::Boolean},
+        {"CloseButton", T::Boolean},    {"Resizeable", T::Boolean},
+        {"LiveResize", T::Boolean},     {"MaximizeButton", T::Boolean},
+        {"MinimizeButton", T::Boolean}, {"FullScreenButton", T::Boolean},
+        {"BackColor", T::Color},        {"Title", T::String},
     };
     auto it = types.find(name);
-    if (it == types.end()) throw RuntimeException("Window hat keine Eigenschaft " + std::string(name));
+    if (it == types.end())
+        throw RuntimeException("Window hat keine Eigenschaft " + std::string(name));
     return it->second;
 }
 
@@ -169,8 +196,8 @@ void Window::EnsureWidget() {
 }
 
 void Window::ApplyFlags() {
-    Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                            Qt::CustomizeWindowHint;
+    Qt::WindowFlags flags =
+        Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::CustomizeWindowHint;
     if (Get(*this, "CloseButton", true)) flags |= Qt::WindowCloseButtonHint;
     if (Get(*this, "MinimizeButton", true)) flags |= Qt::WindowMinimizeButtonHint;
     if (Get(*this, "MaximizeButton", true)) flags |= Qt::WindowMaximizeButtonHint;
@@ -307,7 +334,9 @@ int Window::Height() const {
     return impl_->widget ? impl_->widget->client->height() : Get(*this, "Height", 200);
 }
 
-bool Window::IsVisible() const { return impl_->widget && impl_->widget->isVisible(); }
+bool Window::IsVisible() const {
+    return impl_->widget && impl_->widget->isVisible();
+}
 
 RectControl* Window::FocusedControl() const {
     for (RectControl* control : order_)
@@ -343,7 +372,7 @@ void Window::Close() {
     if (!impl_->owned) return;
     // Inside a handler the window's controls are still in use: it goes once the handler is over.
     if (RunningHandlers() > 0)
-        QMetaObject::invokeMethod(qApp, [this] { DeleteOwned(this); }, Qt::QueuedConnection);
+        DeleteLater(this);
     else
         delete this;
 }

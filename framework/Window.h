@@ -14,7 +14,7 @@
 class MenuBar;
 
 class Window : public PropertyObject {
-public:
+  public:
     // Registers the new window as open under its class name at once, before any construction
     // step runs; no widget exists until Constructor().
     explicit Window(std::string className);
@@ -43,7 +43,7 @@ public:
 
     // What tests and users see of the window.
     std::string Title() const;
-    int Width() const;   // of the client area, in pixels
+    int Width() const;  // of the client area, in pixels
     int Height() const;
     bool IsVisible() const;
     RectControl* FocusedControl() const;
@@ -63,14 +63,14 @@ public:
     void EnsureWidget();
     void UpdateTabOrder();
 
-protected:
+  protected:
     // The window class's hooks for its own events.
     virtual void Layout() {}
     virtual void CreateControls() {}
     virtual void Event_Open() {}
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
 
-private:
+  private:
     void ApplyFlags();
     void ApplyGeometry();
     void ApplyBackColor();
@@ -98,7 +98,8 @@ void Wire(C& control, Event event, W& window, void (W::*handler)(C&)) {
     W* target = &window;
     C* source = &control;
     control.SetHandler(event, [alive, target, source, handler] {
-        if (alive.expired()) throw NilObjectException("Das Fenster zu diesem Ereignis gibt es nicht mehr");
+        if (alive.expired())
+            throw NilObjectException("Das Fenster zu diesem Ereignis gibt es nicht mehr");
         (target->*handler)(*source);
     });
 }
@@ -109,8 +110,10 @@ void WirePaint(Canvas& canvas, W& window,
     std::weak_ptr<void> alive = window.LifeToken();
     W* target = &window;
     Canvas* source = &canvas;
-    canvas.SetPaintHandler([alive, target, source, handler](Graphics& g, const std::vector<Rect>& areas) {
-        if (alive.expired()) throw NilObjectException("Das Fenster zu diesem Ereignis gibt es nicht mehr");
-        (target->*handler)(*source, g, areas);
-    });
+    canvas.SetPaintHandler(
+        [alive, target, source, handler](Graphics& g, const std::vector<Rect>& areas) {
+            if (alive.expired())
+                throw NilObjectException("Das Fenster zu diesem Ereignis gibt es nicht mehr");
+            (target->*handler)(*source, g, areas);
+        });
 }

@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/PolynomT.h"
@@ -53,6 +54,9 @@ public:
     std::vector<std::string> PListe = {""};                 // polynomial list; Init makes it "0"
     std::array<std::optional<PolynomT>, 10> Poly;           // scratch polynomials of the shift
     std::array<std::array<std::int32_t, 10>, 10> BinKoeff{}; // binomial coefficients C(i, j)
+    // The entries of PListe as a set, kept in step with every change of the list, so that the
+    // test for an entry does not walk the list (loading a long file stays linear).
+    std::unordered_set<std::string> PListeMenge;
 
     // ---- Construction (shell) ----
     void Layout() override;

@@ -1,1 +1,6 @@
-int main() { return 0; }
+#include "shell/start.h"
+
+// The program takes no command-line arguments.
+int main() {
+    return Hauptroutine();
+}

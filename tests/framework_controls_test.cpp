@@ -9,17 +9,19 @@ namespace {
 
 TEST(FrameworkControls, RecordReachesEveryClassAndStaysReadable) {
     TestWindow& w = BuildWindow([](TestWindow& w) {
-        AddControl<TextField>(w, "Feld", Placed(10, 20, 100, 24)
-                                             .String("Text", "x^2")
-                                             .Boolean("ReadOnly", true)
-                                             .Colour("BackColor", RGB(229, 255, 216))
-                                             .Int32("Alignment", 2));
+        AddControl<TextField>(w, "Feld",
+                              Placed(10, 20, 100, 24)
+                                  .String("Text", "x^2")
+                                  .Boolean("ReadOnly", true)
+                                  .Colour("BackColor", RGB(229, 255, 216))
+                                  .Int32("Alignment", 2));
         AddControl<TextArea>(w, "Bereich", Placed(10, 50, 200, 28).String("Text", "Faktorform"));
         AddControl<Label>(w, "Titel", Placed(10, 80, 140, 20).String("Text", "Nullstellen"));
         AddControl<PushButton>(w, "Knopf", Placed(200, 10, 70, 36).String("Caption", "f := g + f"));
-        AddControl<ComboBox>(w, "Wahl", Placed(200, 60, 140, 20)
-                                            .String("InitialValue", "eins\rzwei\rdrei")
-                                            .Int32("ListIndex", 1));
+        AddControl<ComboBox>(w, "Wahl",
+                             Placed(200, 60, 140, 20)
+                                 .String("InitialValue", "eins\rzwei\rdrei")
+                                 .Int32("ListIndex", 1));
         AddControl<Canvas>(w, "Bild", Placed(10, 120, 100, 60).Boolean("Transparent", false));
         AddControl<UpDownArrows>(w, "Pfeile", Placed(300, 120, 27, 22).Boolean("Visible", false));
     });
@@ -89,7 +91,8 @@ TEST(FrameworkControls, EachClassKnowsItsRecordTypes) {
 
 TEST(FrameworkControls, SingleLineLabelDropsTrailingLineEnds) {
     TestWindow& w = BuildWindow([](TestWindow& w) {
-        AddControl<Label>(w, "Zeile", Placed(0, 0, 300, 21).String("Text", "berandete Fläche\r\r\r"));
+        AddControl<Label>(w, "Zeile",
+                          Placed(0, 0, 300, 21).String("Text", "berandete Fläche\r\r\r"));
     });
     auto& label = static_cast<Label&>(w._ControlByName("Zeile"));
     EXPECT_EQ(label.Text(), "berandete Fläche\r\r\r");  // the text itself is kept
@@ -106,11 +109,51 @@ TEST(FrameworkControls, SingleLineLabelDropsTrailingLineEnds) {
     EXPECT_LT(inked, 1000);
 }
 
+// The leftmost and rightmost columns that differ from the background (the middle pixel of the
+// first row looked at).
+std::pair<int, int> InkColumns(const Image& picture, int fromRow, int toRow) {
+    const std::uint32_t background = picture.At(picture.width / 2, fromRow);
+    int first = picture.width, last = -1;
+    for (int y = fromRow; y < toRow; ++y)
+        for (int x = 3; x < picture.width - 3; ++x)
+            if (picture.At(x, y) != background) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    return {first, last};
+}
+
+TEST(FrameworkControls, AlignmentCodesPlaceTheText) {
+    TestWindow& w = BuildWindow([](TestWindow& w) {
+        for (int code = 0; code <= 2; ++code)
+            AddControl<Label>(
+                w, "L" + std::to_string(code),
+                Placed(0, 30 * code, 200, 20).String("Text", "bis").Int32("TextAlign", code));
+        for (int code = 1; code <= 3; ++code)
+            AddControl<TextField>(
+                w, "F" + std::to_string(code),
+                Placed(210, 30 * code, 150, 24).String("Text", "12").Int32("Alignment", code));
+    });
+    const auto left = InkColumns(w._ControlByName("L0").Grab(), 2, 18);
+    const auto centre = InkColumns(w._ControlByName("L1").Grab(), 2, 18);
+    const auto right = InkColumns(w._ControlByName("L2").Grab(), 2, 18);
+    EXPECT_LT(left.first, 10);
+    EXPECT_NEAR((centre.first + centre.second) / 2, 100, 3);
+    EXPECT_GT(right.second, 190);
+    const auto fieldLeft = InkColumns(w._ControlByName("F1").Grab(), 8, 16);
+    const auto fieldCentre = InkColumns(w._ControlByName("F2").Grab(), 8, 16);
+    const auto fieldRight = InkColumns(w._ControlByName("F3").Grab(), 8, 16);
+    EXPECT_LT(fieldLeft.first, 15);
+    EXPECT_NEAR((fieldCentre.first + fieldCentre.second) / 2, 75, 4);
+    EXPECT_GT(fieldRight.second, 135);
+}
+
 TEST(FrameworkControls, ComboBoxTakesAnyText) {
     TestWindow& w = BuildWindow([](TestWindow& w) {
-        AddControl<ComboBox>(w, "Wahl", Placed(0, 0, 140, 20)
-                                            .String("InitialValue", "    Anzeigen\r    Laden")
-                                            .Int32("ListIndex", 0));
+        AddControl<ComboBox>(w, "Wahl",
+                             Placed(0, 0, 140, 20)
+                                 .String("InitialValue", "    Anzeigen\r    Laden")
+                                 .Int32("ListIndex", 0));
     });
     auto& combo = static_cast<ComboBox&>(w._ControlByName("Wahl"));
     EXPECT_EQ(combo.Text(), "    Anzeigen");  // leading blanks kept
@@ -148,7 +191,8 @@ TEST(FrameworkControls, ExplicitTextSettingsBeforeTheRecordAreKept) {
         auto& field = static_cast<TextField&>(w._AddControl("Eing", std::make_unique<TextField>()));
         field.SetTextSize(16);
         field.SetTextUnit(2);
-        _SetProperties(field, Placed(0, 0, 300, 32).Boolean("Bold", true).String("Text", "x").Bytes());
+        _SetProperties(field,
+                       Placed(0, 0, 300, 32).Boolean("Bold", true).String("Text", "x").Bytes());
         auto& area = static_cast<TextArea&>(w._AddControl("Aus", std::make_unique<TextArea>()));
         area.SetLineSpacing(1.0);
         area.SetTextSize(16);

@@ -11,7 +11,7 @@ namespace {
 
 // A window whose handlers count what reaches them.
 class CountingWindow : public Window {
-public:
+  public:
     CountingWindow() : Window("CountingWindow") {}
     std::map<std::string, int> calls;
     std::vector<std::string> texts;
@@ -35,10 +35,11 @@ public:
     }
     void Area_TextChange(TextArea&) { ++calls["AreaChange"]; }
 
-protected:
+  protected:
     void Layout() override { _SetProperties(*this, WindowRecord(300, 200)); }
     void CreateControls() override {
-        auto& field = AddControl<TextField>(*this, "Field", Placed(0, 0, 80, 22).String("Text", "1"));
+        auto& field =
+            AddControl<TextField>(*this, "Field", Placed(0, 0, 80, 22).String("Text", "1"));
         Wire(field, Event::TextChange, *this, &CountingWindow::Field_TextChange);
         Wire(field, Event::Open, *this, &CountingWindow::Field_Open);
         auto& area = AddControl<TextArea>(*this, "Area", Placed(0, 30, 80, 28));
@@ -51,9 +52,9 @@ protected:
         auto& arrows = AddControl<UpDownArrows>(*this, "Arrows", Placed(170, 0, 27, 22));
         Wire(arrows, Event::Down, *this, &CountingWindow::Arrows_Down);
         Wire(arrows, Event::Up, *this, &CountingWindow::Arrows_Up);
-        auto& combo = AddControl<ComboBox>(*this, "Combo", Placed(0, 70, 140, 20)
-                                                              .String("InitialValue", "a\rb")
-                                                              .Int32("ListIndex", 0));
+        auto& combo = AddControl<ComboBox>(
+            *this, "Combo",
+            Placed(0, 70, 140, 20).String("InitialValue", "a\rb").Int32("ListIndex", 0));
         Wire(combo, Event::TextChanged, *this, &CountingWindow::Combo_TextChanged);
     }
 };
@@ -125,7 +126,7 @@ TEST(FrameworkEvents, WiringHoldsTheWindowWeakly) {
     CountingWindow& w = Build();
     std::weak_ptr<void> token = w.LifeToken();
     EXPECT_EQ(token.use_count(), 1);  // the wirings add no owner
-    w.Close();  // the framework deletes it
+    w.Close();                        // the framework deletes it
     EXPECT_TRUE(token.expired());
     EXPECT_EQ(_GetImplicitWindow("CountingWindow"), nullptr);
 }
@@ -140,9 +141,9 @@ TEST(FrameworkEvents, ErrorInHandlerIsShownAndTheProgramGoesOn) {
     w.onAction = nullptr;
     Get<PushButton>(w, "Button").Push();
     EXPECT_EQ(w.calls["Action"], 3);
-    EXPECT_EQ(host.Messages(),
-              (std::vector<std::string>{"Ein unerwarteter Fehler ist aufgetreten: Division durch null",
-                                        "Ein unerwarteter Fehler ist aufgetreten: kaputt"}));
+    EXPECT_EQ(host.Messages(), (std::vector<std::string>{
+                                   "Ein unerwarteter Fehler ist aufgetreten: Division durch null",
+                                   "Ein unerwarteter Fehler ist aufgetreten: kaputt"}));
 }
 
 // The exception routine that start-up installs is the one every handler goes through.

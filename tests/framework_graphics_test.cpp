@@ -13,7 +13,7 @@ namespace {
 constexpr std::uint32_t kWhite = 0xFFFFFF, kRed = 0xFF0000, kBlack = 0x000000;
 
 class PaintWindow : public Window {
-public:
+  public:
     PaintWindow() : Window("PaintWindow") {}
     std::function<void(Graphics&)> draw;
     int paints = 0;
@@ -26,7 +26,7 @@ public:
     }
     Canvas& Bild() { return static_cast<Canvas&>(_ControlByName("Bild")); }
 
-protected:
+  protected:
     void Layout() override { _SetProperties(*this, WindowRecord(200, 100)); }
     void CreateControls() override {
         auto& canvas = AddControl<Canvas>(*this, "Bild", Placed(10, 10, 40, 30));

@@ -38,7 +38,7 @@ std::unique_ptr<MenuBar> StandardMenus() {
 }
 
 class FrameworkMenu : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         menus_ = StandardMenus();
         window_ = new TestWindow();

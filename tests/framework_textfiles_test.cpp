@@ -14,12 +14,11 @@ namespace {
 namespace fs = std::filesystem;
 
 class FrameworkTextFiles : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = fs::path(VEMTARIX_TEST_OUTPUT_DIR) /
-               ("textfiles_" + std::string(::testing::UnitTest::GetInstance()
-                                               ->current_test_info()
-                                               ->name()));
+               ("textfiles_" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }

@@ -116,7 +116,8 @@ TEST(FrameworkWindow, WindowWithoutConstructorNeedsNoWidget) {
 
 TEST(FrameworkWindow, ScreenshotIsAPng) {
     TestWindow& w = BuildWindow([](TestWindow& w) {
-        AddControl<PushButton>(w, "Knopf", Placed(10, 10, 142, 32).String("Caption", "Interpolieren"));
+        AddControl<PushButton>(w, "Knopf",
+                               Placed(10, 10, 142, 32).String("Caption", "Interpolieren"));
     });
     const std::filesystem::path dir = VEMTARIX_TEST_OUTPUT_DIR;
     std::filesystem::create_directories(dir);

@@ -8,7 +8,7 @@ namespace {
 // A test that opens a dialog without a scripted host would wait for a click forever: this host
 // fails it instead and answers as a cancel would.
 class NoDialogsHost : public DialogHost {
-public:
+  public:
     void ShowMessage(const std::string& text) override {
         ADD_FAILURE() << "Unexpected message box: " << text;
     }

@@ -13,14 +13,14 @@
 #include "framework/Window.h"
 
 class TestWindow : public Window {
-public:
+  public:
     explicit TestWindow(std::string className = "TestWindow") : Window(std::move(className)) {}
     std::function<void(TestWindow&)> onLayout, onCreate, onOpen;
     std::vector<std::string> steps;
 
     void Notice(TextField&) { steps.push_back("handler"); }
 
-protected:
+  protected:
     void Layout() override {
         steps.push_back("Layout");
         if (onLayout) onLayout(*this);

@@ -26,7 +26,7 @@
 #include "framework/Dialogs.h"
 
 class ScriptedDialogHost : public DialogHost {
-public:
+  public:
     enum class Kind { Message, MessageDialog, SaveFile, OpenFile };
 
     // One dialog as the program showed it.
@@ -36,11 +36,11 @@ public:
         std::string explanation;
         int icon = 0;
         MessageDialogButton action, alternate, cancel;  // captions and Visible as shown
-        std::string filter;       // file dialogs
-        std::string defaultName;  // save dialog
-        bool scripted = false;    // answered from the script (messages always are)
-        std::optional<Answer> answer;       // MessageDialog
-        std::optional<std::string> file;    // file dialogs: the path given, nullopt for cancel
+        std::string filter;                             // file dialogs
+        std::string defaultName;                        // save dialog
+        bool scripted = false;            // answered from the script (messages always are)
+        std::optional<Answer> answer;     // MessageDialog
+        std::optional<std::string> file;  // file dialogs: the path given, nullopt for cancel
     };
 
     ScriptedDialogHost() : previous_(SetDialogHost(this)) {}
@@ -120,7 +120,7 @@ public:
         return ChooseFile(s);
     }
 
-private:
+  private:
     struct FileAnswer {
         std::optional<std::string> path;
     };

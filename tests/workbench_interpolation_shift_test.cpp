@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "workbench_fixture.h"
+
+namespace {
+
+const std::string kZuGross =
+    "Das Ergebnis ist zu groß, um berechnet zu werden. f bleibt unverändert.";
+const std::string kGleicheX = "Die x-Werte der Stützstellen müssen verschieden sein.";
+
+}  // namespace
+
+class Stuetzstellen : public WerkbankTest {
+  protected:
+    void Punkte(const std::vector<std::pair<const char*, const char*>>& punkte) {
+        TextField* xs[] = {&w->xF0(), &w->xF1(), &w->xF2(), &w->xF3(), &w->xF4(), &w->xF5()};
+        TextField* ys[] = {&w->yF0(), &w->yF1(), &w->yF2(), &w->yF3(), &w->yF4(), &w->yF5()};
+        for (std::size_t i = 0; i < punkte.size(); ++i) {
+            xs[i]->SetText(punkte[i].first);
+            ys[i]->SetText(punkte[i].second);
+        }
+    }
+    std::vector<bool> Sichtbar() {
+        return {w->xF2().Visible(), w->yF2().Visible(), w->xF3().Visible(), w->yF3().Visible(),
+                w->xF4().Visible(), w->yF4().Visible(), w->xF5().Visible(), w->yF5().Visible()};
+    }
+};
+
+TEST_F(Stuetzstellen, InterpolatingTheStartPointsGivesZero) {
+    w->InterploierB().Push();
+    EXPECT_EQ(w->EingF().Text(), "0");
+    EXPECT_EQ(w->AusgF1().Text(), "Alle Polynome sind Teiler des Nullpolynoms");
+}
+
+TEST_F(Stuetzstellen, TwoAndThreePoints) {
+    Punkte({{"1", "2"}, {"2", "3"}, {"5", "100"}});  // the third is hidden and plays no part
+    w->InterploierB().Push();
+    EXPECT_EQ(w->EingF().Text(), "1  + x  ");
+    EXPECT_EQ(w->PListe.back(), "1  + x  ");
+
+    w->AufAbPfeil().PressUp();
+    Punkte({{"0", "0"}, {"1", "1"}, {"2", "4"}});
+    w->InterploierB().Push();
+    EXPECT_EQ(w->EingF().Text(), "x^2  ");
+    EXPECT_EQ(w->AusgF2().Text(), "0");
+}
+
+TEST_F(Stuetzstellen, ArrowsMoveTheCountWithinTwoToSix) {
+    w->AufAbPfeil().PressDown();
+    EXPECT_EQ(w->sstellen().Text(), "2");
+    EXPECT_EQ(Sichtbar(), std::vector<bool>(8, false));
+    EXPECT_TRUE(w->xF1().Visible());
+
+    w->AufAbPfeil().PressUp();
+    EXPECT_EQ(w->sstellen().Text(), "3");
+    EXPECT_EQ(Sichtbar(),
+              (std::vector<bool>{true, true, false, false, false, false, false, false}));
+    for (int i = 0; i < 5; ++i) w->AufAbPfeil().PressUp();
+    EXPECT_EQ(w->sstellen().Text(), "6");
+    EXPECT_EQ(Sichtbar(), std::vector<bool>(8, true));
+    w->AufAbPfeil().PressDown();
+    EXPECT_EQ(w->sstellen().Text(), "5");
+    EXPECT_EQ(Sichtbar(), (std::vector<bool>{true, true, true, true, true, true, false, false}));
+}
+
+TEST_F(Stuetzstellen, EqualXValuesAreRefusedAndFStays) {
+    Analysiere("x^3");
+    const std::string zerlegung = w->AusgF1().Text();
+    const std::vector<std::string> liste = w->PListe;
+    for (auto punkte : {std::vector<std::pair<const char*, const char*>>{{"1", "5"}, {"1", "7"}},
+                        {{"1", "5"}, {"1", "5"}}}) {
+        host.Clear();
+        Punkte(punkte);
+        w->InterploierB().Push();
+        EXPECT_EQ(Meldungen(), std::vector<std::string>{kGleicheX});
+        EXPECT_EQ(w->EingF().Text(), "x^3  ");
+        EXPECT_EQ(w->AusgF1().Text(), zerlegung);
+        EXPECT_EQ(w->PListe, liste);
+        EXPECT_TRUE(w->PPP->IstEndlich());
+    }
+}
+
+TEST_F(Stuetzstellen, ResultsBeyondDoubleOrBeyondTheReaderAreRefused) {
+    const std::string e308 = "1" + std::string(308, '0');
+    const std::string e300 = "1" + std::string(300, '0');
+    struct Fall {
+        std::string x0, y0, x1, y1;
+    };
+    for (const Fall& f : {Fall{"0", e308, "0.001", "-" + e308},   // slope overflows
+                          Fall{"0", e300, "0.5", "-" + e300}}) {  // finite, term too long
+        host.Clear();
+        Punkte({{f.x0.c_str(), f.y0.c_str()}, {f.x1.c_str(), f.y1.c_str()}});
+        w->InterploierB().Push();
+        EXPECT_EQ(Meldungen(), std::vector<std::string>{kZuGross});
+        EXPECT_EQ(w->EingF().Text(), "x  ");
+        EXPECT_EQ(w->PListe, (std::vector<std::string>{"0", "x  "}));
+    }
+}
+
+TEST_F(Stuetzstellen, IntegrierenWritesTheUnroundedIntegral) {
+    w->IntegralB().Push();  // empty bounds read as 0
+    EXPECT_EQ(w->vonF().Text(), "0");
+    EXPECT_EQ(w->bisF().Text(), "0");
+    EXPECT_EQ(w->IntegralF().Text(), "0");
+
+    w->EingF().SetText("x^2");
+    w->bisF().SetText("1");
+    EXPECT_EQ(w->IntegralF().Text(), "");  // typing a bound withdraws the old integral
+    w->PushButton1().Push();
+    EXPECT_EQ(w->IntegralF().Text(), "0.3");
+    w->IntegralB().Push();
+    EXPECT_EQ(w->IntegralF().Text(), "0.333333333333333");
+}
+
+TEST_F(Stuetzstellen, VerschiebenMovesTheGraph) {
+    struct Fall {
+        const char* f;
+        const char* x0;
+        const char* y0;
+        const char* ergebnis;
+    };
+    for (const Fall& fall : {Fall{"x^2", "2", "0", "4  - 4x  + x^2  "},
+                             Fall{"x^2", "0", "3", "3  + x^2  "}, Fall{"x", "1", "1", "x  "}}) {
+        Analysiere(fall.f);
+        w->xVF().SetText(fall.x0);
+        w->yVF().SetText(fall.y0);
+        w->VerschiebeB().Push();
+        EXPECT_EQ(w->EingF().Text(), fall.ergebnis) << fall.f << " " << fall.x0 << fall.y0;
+        EXPECT_EQ(w->xVF().Text(), fall.x0);
+    }
+    EXPECT_TRUE(Meldungen().empty());
+}
+
+TEST_F(Stuetzstellen, VerschiebenByTheNullVectorDoesNothing) {
+    w->EingF().SetText("x^3");
+    w->xVF().SetText("0");
+    w->VerschiebeB().Push();
+    EXPECT_EQ(w->EingF().Text(), "x^3");  // not even the analysis run
+    EXPECT_TRUE(w->VerschiebeB().Enabled());
+}
+
+TEST_F(Stuetzstellen, VerschiebenBeyondDoubleIsRefused) {
+    Analysiere("x^9");
+    w->xVF().SetText("1" + std::string(200, '0'));
+    w->VerschiebeB().Push();
+    EXPECT_EQ(Meldungen(), std::vector<std::string>{kZuGross});
+    EXPECT_EQ(w->EingF().Text(), "x^9  ");
+    EXPECT_EQ(w->PPP->grad(), 9);
+    EXPECT_EQ(w->PPP->Koeff[0], 0.0);
+}

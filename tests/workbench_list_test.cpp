@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "workbench_fixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Texte = std::vector<std::string>;
+
+constexpr int kAnzeigen = 0;
+constexpr int kSpeichern = 1;
+constexpr int kLaden = 2;
+constexpr int kEntleeren = 3;
+
+std::string Inhalt(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void Schreibe(const fs::path& p, const std::string& inhalt) {
+    std::ofstream(p, std::ios::binary) << inhalt;
+}
+
+}  // namespace
+
+class Polynomliste : public WerkbankTest {
+  protected:
+    void SetUp() override {
+        WerkbankTest::SetUp();
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        ordner = fs::temp_directory_path() /
+                 ("vemtarix_" + std::string(info->name()) + "_" + std::to_string(getpid()));
+        fs::remove_all(ordner);
+        fs::create_directories(ordner);
+    }
+    void TearDown() override {
+        fs::remove_all(ordner);
+        WerkbankTest::TearDown();
+    }
+    void Aktion(int eintrag, Antwort antwort, std::optional<std::string> datei = std::nullopt) {
+        // Showing the list asks nothing; saving and loading ask for a file once confirmed.
+        if (eintrag != kAnzeigen) host.AnswerButton(antwort);
+        if (antwort == Antwort::Action && (eintrag == kSpeichern || eintrag == kLaden)) {
+            if (datei) {
+                host.AnswerFile(*datei);
+            } else {
+                host.AnswerCancel();
+            }
+        }
+        w->RinglisteB().Choose(eintrag);
+    }
+    fs::path ordner;
+};
+
+TEST_F(Polynomliste, ListingShowsEveryEntry) {
+    Aktion(kEntleeren, Antwort::Action);
+    ASSERT_EQ(w->PListe, Texte{"0"});
+    EXPECT_EQ(w->RinglisteB().Text(), "Aktion wählen");
+    Analysiere("x^2");
+    Aktion(kAnzeigen, Antwort::Cancel);
+    EXPECT_EQ(Meldungen(), Texte{"Verwendete Polynome:\n\r0\n\rx^2  \n\r"});
+    EXPECT_EQ(w->RinglisteB().Text(), "Aktion wählen");
+    EXPECT_TRUE(w->EingF().HasFocus());
+}
+
+TEST_F(Polynomliste, AnzAusListeBrowsesInACircle) {
+    Analysiere("x^2");
+    Texte gezeigt;
+    for (int i = 0; i < 5; ++i) {
+        w->RNextB1().Push();
+        gezeigt.push_back(w->AnzeigeF().Text());
+    }
+    EXPECT_EQ(gezeigt, (Texte{"x  ", "x^2  ", "0", "x  ", "x^2  "}));
+
+    Aktion(kEntleeren, Antwort::Action);
+    EXPECT_EQ(w->PZeiger, 0);
+    w->RNextB1().Push();
+    w->RNextB1().Push();
+    EXPECT_EQ(w->AnzeigeF().Text(), "0");
+}
+
+TEST_F(Polynomliste, KillFRemovesTheCurrentPolynomialAfterConfirmation) {
+    Analysiere("x^2");
+    Analysiere("x^3");
+    w->RNextB1().Push();
+    w->RNextB1().Push();  // shows entry 2, "x^2  "
+    Analysiere("x^2");
+
+    host.AnswerButton(Antwort::Cancel);
+    w->gfB1().Push();
+    EXPECT_EQ(w->PListe, (Texte{"0", "x  ", "x^2  ", "x^3  "}));
+    EXPECT_EQ(w->EingF().Text(), "0");
+    ASSERT_EQ(Rueckfragen().size(), 1u);
+    EXPECT_EQ(Rueckfragen()[0].action.Caption, "Aktuelle Funktion löschen");
+    EXPECT_EQ(Rueckfragen()[0].text,
+              "Das aktuelle Polynom dauerhaft aus der Polynomliste entfenen");
+    EXPECT_EQ(Rueckfragen()[0].cancel.Caption, "Abbrechen");
+    EXPECT_TRUE(Rueckfragen()[0].cancel.Visible);
+    EXPECT_FALSE(Rueckfragen()[0].alternate.Visible);
+
+    Analysiere("x^2");
+    host.AnswerButton(Antwort::Action);
+    w->gfB1().Push();
+    EXPECT_EQ(w->PListe, (Texte{"0", "x  ", "x^3  "}));
+    EXPECT_EQ(w->EingF().Text(), "0");
+    EXPECT_EQ(w->PZeiger, 2);
+    w->RNextB1().Push();  // index 2 is the last now: the browse starts again at 0
+    EXPECT_EQ(w->AnzeigeF().Text(), "0");
+
+    // The removed polynomial comes back like any new one.
+    Analysiere("x^2");
+    EXPECT_EQ(w->PListe.back(), "x^2  ");
+}
+
+TEST_F(Polynomliste, KillFRefusesTheZeroPolynomial) {
+    Analysiere("0");
+    w->gfB1().Push();
+    EXPECT_EQ(Meldungen(),
+              Texte{"Die Nullfunktion ist dauerhafter Bestandteil der Polynomliste und nicht zu "
+                    "entfernen"});
+    EXPECT_TRUE(Rueckfragen().empty());
+    EXPECT_EQ(w->PListe, (Texte{"0", "x  "}));
+    EXPECT_EQ(w->EingF().Text(), "0");
+}
+
+TEST_F(Polynomliste, EntleerenCancelledChangesNothingButTheBox) {
+    Aktion(kEntleeren, Antwort::Cancel);
+    EXPECT_EQ(w->PListe, (Texte{"0", "x  "}));
+    EXPECT_EQ(w->RinglisteB().Text(), "Aktion wählen");
+    ASSERT_EQ(Rueckfragen().size(), 1u);
+    EXPECT_EQ(Rueckfragen()[0].text, "Alle Polynome der aktuellen Liste werden gelöscht");
+    EXPECT_EQ(Rueckfragen()[0].action.Caption, "Liste löschen");
+}
+
+TEST_F(Polynomliste, SavedFileHoldsOneLineOfEntries) {
+    Analysiere("x^2");
+    const fs::path datei = ordner / "PDaten";
+    Aktion(kSpeichern, Antwort::Action, datei.string());
+    EXPECT_EQ(Inhalt(datei), "$x  $x^2  \n");
+    const auto speichern = Gezeigte(ScriptedDialogHost::Kind::SaveFile);
+    ASSERT_EQ(speichern.size(), 1u);
+    EXPECT_EQ(speichern[0].filter, "text");
+    EXPECT_EQ(speichern[0].defaultName, "PDaten");
+    EXPECT_EQ(Rueckfragen()[0].action.Caption, "Dennoch Speichern");
+    EXPECT_EQ(Rueckfragen()[0].explanation,
+              "Eine früher gespeicherte Liste wird dadurch überschrieben");
+    EXPECT_TRUE(Meldungen().empty());
+
+    // A list of "0" alone saves the line end alone, and loading that adds nothing.
+    Aktion(kEntleeren, Antwort::Action);
+    Aktion(kSpeichern, Antwort::Action, datei.string());
+    EXPECT_EQ(Inhalt(datei), "\n");
+    Aktion(kLaden, Antwort::Action, datei.string());
+    EXPECT_EQ(w->PListe, Texte{"0"});
+}
+
+TEST_F(Polynomliste, LoadingAddsOnlyNewEntriesBehindTheList) {
+    const fs::path datei = ordner / "liste.txt";
+    Analysiere("x^2");
+    Aktion(kSpeichern, Antwort::Action, datei.string());
+    Aktion(kEntleeren, Antwort::Action);
+    Analysiere("x");
+    Analysiere("5");
+    ASSERT_EQ(w->PListe, (Texte{"0", "x  ", "5  "}));
+
+    Aktion(kLaden, Antwort::Action, datei.string());
+    EXPECT_EQ(w->PListe, (Texte{"0", "x  ", "5  ", "x^2  "}));
+    EXPECT_EQ(Gezeigte(ScriptedDialogHost::Kind::OpenFile).at(0).filter, "");
+    EXPECT_EQ(Rueckfragen().back().action.Caption, "Laden");
+    EXPECT_EQ(Rueckfragen().back().text,
+              "Durch das Laden  wird die aktuelle Liste der Polynome nicht überschrieben");
+    Aktion(kLaden, Antwort::Action, datei.string());
+    EXPECT_EQ(w->PListe, (Texte{"0", "x  ", "5  ", "x^2  "}));
+    EXPECT_EQ(w->RinglisteB().Text(), "Aktion wählen");
+}
+
+TEST_F(Polynomliste, LoadingSplitsAnyTextAtItsDollars) {
+    struct Fall {
+        const char* inhalt;
+        Texte neu;
+    };
+    for (const Fall& f :
+         {Fall{"$x^3  \n", {"x^3  "}}, Fall{"$x^3  \r\n", {"x^3  "}}, Fall{"#a$$b", {"a", "", "b"}},
+          Fall{"$0$x  $7  ", {"7  "}}, Fall{"", {}}, Fall{"ü$x^4", {"", "x^4"}}}) {
+        Aktion(kEntleeren, Antwort::Action);
+        Analysiere("x");
+        const fs::path datei = ordner / "fremd";
+        Schreibe(datei, f.inhalt);
+        Aktion(kLaden, Antwort::Action, datei.string());
+        Texte erwartet = {"0", "x  "};
+        erwartet.insert(erwartet.end(), f.neu.begin(), f.neu.end());
+        EXPECT_EQ(w->PListe, erwartet) << f.inhalt;
+        EXPECT_TRUE(w->IstSchonImRing("x  "));
+    }
+    EXPECT_TRUE(Meldungen().empty());
+}
+
+TEST_F(Polynomliste, CancelledDialogsLeaveListAndFiles) {
+    const fs::path datei = ordner / "PDaten";
+    Schreibe(datei, "$alt\n");
+    Aktion(kSpeichern, Antwort::Cancel, datei.string());
+    EXPECT_TRUE(Gezeigte(ScriptedDialogHost::Kind::SaveFile).empty());  // none after Cancel
+    Aktion(kSpeichern, Antwort::Action, std::nullopt);
+    EXPECT_EQ(Inhalt(datei), "$alt\n");
+    Aktion(kLaden, Antwort::Action, std::nullopt);
+    Aktion(kLaden, Antwort::Cancel, datei.string());
+    EXPECT_EQ(w->PListe, (Texte{"0", "x  "}));
+    EXPECT_TRUE(Meldungen().empty());
+}
+
+TEST_F(Polynomliste, FileErrorsAreReportedAndChangeNothing) {
+    const fs::path fehlt = ordner / "gibt-es-nicht" / "PDaten";
+    for (const fs::path& ziel : {fs::path(ordner), fehlt}) {
+        host.Clear();
+        Aktion(kSpeichern, Antwort::Action, ziel.string());
+        ASSERT_EQ(Meldungen().size(), 1u) << ziel;
+        EXPECT_EQ(Meldungen()[0].rfind("Die Polynomliste konnte nicht gespeichert werden.", 0), 0u);
+    }
+    EXPECT_FALSE(fs::exists(fehlt));
+    for (const fs::path& quelle : {fs::path(ordner), ordner / "verschwunden"}) {
+        host.Clear();
+        Aktion(kLaden, Antwort::Action, quelle.string());
+        ASSERT_EQ(Meldungen().size(), 1u) << quelle;
+        EXPECT_EQ(Meldungen()[0].rfind("Die Polynomliste konnte nicht geladen werden.", 0), 0u);
+    }
+    EXPECT_EQ(w->PListe, (Texte{"0", "x  "}));
+    Analysiere("x^2");  // the program goes on
+    EXPECT_EQ(w->PListe.back(), "x^2  ");
+}
+
+TEST_F(Polynomliste, AHundredThousandEntriesLoadInOrder) {
+    std::string inhalt;
+    for (int i = 1; i <= 100000; ++i) inhalt += "$" + std::to_string(i) + "x  ";
+    inhalt += "$x  \n";  // already in the list
+    const fs::path datei = ordner / "gross";
+    Schreibe(datei, inhalt);
+    Aktion(kLaden, Antwort::Action, datei.string());
+    ASSERT_EQ(w->PListe.size(), 100002u);
+    EXPECT_EQ(w->PListe[2], "1x  ");
+    EXPECT_EQ(w->PListe.back(), "100000x  ");
+    EXPECT_TRUE(w->IstSchonImRing("4711x  "));
+    Aktion(kLaden, Antwort::Action, datei.string());
+    EXPECT_EQ(w->PListe.size(), 100002u);
+}
+
+TEST_F(Polynomliste, HiddenTestButtonSavesThenLoads) {
+    const fs::path datei = ordner / "PDaten";
+    host.AnswerFile(datei.string());
+    host.AnswerFile(datei.string());
+    w->QuitB111_Action(w->QuitB111());
+    EXPECT_EQ(Inhalt(datei), "$x  \n");
+    EXPECT_EQ(w->PListe, (Texte{"0", "x  "}));
+    EXPECT_FALSE(w->QuitB111().Visible());
+}
+
+TEST_F(Polynomliste, BeendenCancelledKeepsTheProgramRunning) {
+    host.AnswerButton(Antwort::Cancel);
+    w->QuitB().Push();
+    ASSERT_EQ(Rueckfragen().size(), 1u);
+    EXPECT_EQ(Rueckfragen()[0].action.Caption, "Beenden");
+    EXPECT_EQ(Rueckfragen()[0].text,
+              "Beim Beenden gehen alle nicht gespeicherten Polynome verloren");
+    EXPECT_TRUE(w->IsVisible());
+    EXPECT_EQ(&HauptF(), w);
+}

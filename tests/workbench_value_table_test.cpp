@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "workbench_fixture.h"
+
+namespace {
+
+// Twelve critical points: -2, -1.639, -1.208, -1, -0.532, 0, 0.047, 0.575, 1, 1.761, 2.396, 3.
+const char* const kZwoelfPunkte = "x^5 - x^4 - 7x^3 + x^2 + 6x";
+
+// 0.3(x - 0.047)^9 written out: near its ninefold zero the search finds more than 50 points.
+const char* const kVieleNullstellen =
+    "-0.00000000000033573914193083 +0.0000000000642904739867547x -0.0000000054715297010004x^2 "
+    "+0.0000002716362262908x^3 -0.0000086692412646x^4 +0.0001844519418x^5 -0.0026163396x^6 "
+    "+0.0238572x^7 -0.1269x^8 +0.3x^9";
+
+}  // namespace
+
+class Wertetabelle : public WerkbankTest {
+  protected:
+    std::array<std::string, 9> ZeileX() {
+        return {w->x1F().Text(), w->x2F().Text(), w->x3F().Text(), w->x4F().Text(), w->x5F().Text(),
+                w->x6F().Text(), w->x7F().Text(), w->x8F().Text(), w->x9F().Text()};
+    }
+};
+
+TEST_F(Wertetabelle, NinePointsFillTheGridWithoutPaging) {
+    Analysiere("x^4 - 5x^2 + 4");
+    EXPECT_EQ(ZeileX(), (std::array<std::string, 9>{"-2", "-1.6", "-1", "-0.9", "0", "0.9", "1",
+                                                    "1.6", "2"}));
+    EXPECT_EQ(w->y11F().Text(), "0");    // f(-2)
+    EXPECT_EQ(w->y21F().Text(), "-12");  // f'(-2)
+    EXPECT_EQ(w->y31F().Text(), "38");   // f''(-2)
+    EXPECT_EQ(w->y15F().Text(), "4");    // f(0)
+    EXPECT_EQ(w->y22F().Text(), "0");    // f' at -1.58
+    EXPECT_EQ(w->y34F().Text(), "0");    // f'' at -0.91
+    EXPECT_EQ(w->AusgF2().Text(), "-2  ,  -1  ,  1  ,  2");
+    EXPECT_FALSE(w->LPfeilB().Enabled());
+    EXPECT_FALSE(w->RPfeilB().Enabled());
+}
+
+TEST_F(Wertetabelle, FewerPointsLeaveTheOtherColumnsEmpty) {
+    Analysiere("x^2 - 1");
+    EXPECT_EQ(ZeileX(), (std::array<std::string, 9>{"-1", "0", "1", "", "", "", "", "", ""}));
+    EXPECT_EQ(w->y14F().Text(), "");
+    EXPECT_EQ(w->y34F().Text(), "");
+}
+
+TEST_F(Wertetabelle, TwelvePointsArePagedOneAtATime) {
+    Analysiere(kZwoelfPunkte);
+    ASSERT_EQ(w->KPAnzahl, 12);
+    EXPECT_EQ(w->x1F().Text(), "-2");
+    EXPECT_EQ(w->x9F().Text(), "1");
+    EXPECT_FALSE(w->LPfeilB().Enabled());
+    EXPECT_TRUE(w->RPfeilB().Enabled());
+
+    for (int i = 0; i < 3; ++i) w->RPfeilB().Push();
+    EXPECT_EQ(w->x1F().Text(), "-1");
+    EXPECT_EQ(w->x9F().Text(), "3");
+    EXPECT_EQ(w->y19F().Text(), "0");  // f(3)
+    EXPECT_TRUE(w->LPfeilB().Enabled());
+    EXPECT_FALSE(w->RPfeilB().Enabled());
+    EXPECT_EQ(w->links, 4);
+    EXPECT_EQ(w->rechts, 12);
+
+    // At the end the move is not possible: nothing moves.
+    w->RPfeilB_Action(w->RPfeilB());
+    EXPECT_EQ(w->links, 4);
+
+    for (int i = 0; i < 3; ++i) w->LPfeilB().Push();
+    EXPECT_EQ(w->x1F().Text(), "-2");
+    EXPECT_EQ(w->x9F().Text(), "1");
+    EXPECT_FALSE(w->LPfeilB().Enabled());
+    EXPECT_TRUE(w->RPfeilB().Enabled());
+
+    // "<" at the start moves nothing but still sets ">" by what lies to the right.
+    w->RPfeilB().SetEnabled(false);
+    w->LPfeilB_Action(w->LPfeilB());
+    EXPECT_EQ(w->links, 1);
+    EXPECT_TRUE(w->RPfeilB().Enabled());
+}
+
+TEST_F(Wertetabelle, ValueAtAChosenPoint) {
+    w->WertB().Push();  // empty field: the values at 0 for f = x
+    EXPECT_EQ(w->xXF().Text(), "0");
+    EXPECT_EQ(w->y1XF().Text(), "0");
+    EXPECT_EQ(w->y2XF().Text(), "1");
+    EXPECT_EQ(w->y3XF().Text(), "0");
+
+    Analysiere("x^3 - x");
+    w->xXF().SetText("0.3");
+    w->WertB().Push();
+    EXPECT_EQ(w->y1XF().Text(), "-0.273");
+    EXPECT_EQ(w->y2XF().Text(), "-0.73");
+    EXPECT_EQ(w->y3XF().Text(), "1.8");
+
+    // Editing x withdraws the three values.
+    w->xXF().SetText("0.35");
+    EXPECT_EQ(w->y1XF().Text(), "");
+    EXPECT_EQ(w->y2XF().Text(), "");
+    EXPECT_EQ(w->y3XF().Text(), "");
+}
+
+TEST_F(Wertetabelle, RefreshingTheTableEmptiesTheFreeColumn) {
+    Analysiere(kZwoelfPunkte);
+    w->xXF().SetText("2");
+    w->WertB().Push();
+    ASSERT_EQ(w->y1XF().Text(), "-24");
+    w->RPfeilB().Push();
+    EXPECT_EQ(w->xXF().Text(), "");
+    EXPECT_EQ(w->y1XF().Text(), "");
+
+    w->xXF().SetText("2");
+    w->WertB().Push();
+    w->PushButton1().Push();
+    EXPECT_EQ(w->xXF().Text(), "");
+    EXPECT_EQ(w->y3XF().Text(), "");
+}
+
+TEST_F(Wertetabelle, AtMostFiftyPointsAreKeptAndPaged) {
+    Analysiere(kVieleNullstellen);
+    ASSERT_TRUE(Meldungen().empty());
+    const int gefunden = static_cast<int>(w->KPMenge.size()) - 1;
+    EXPECT_GT(gefunden, 50);
+    EXPECT_EQ(w->KPAnzahl, std::min(gefunden, 50));
+    int schritte = 0;
+    while (w->RPfeilB().Enabled() && schritte < 100) {
+        w->RPfeilB().Push();
+        ++schritte;
+    }
+    EXPECT_EQ(schritte, w->KPAnzahl - 9);
+    EXPECT_EQ(w->rechts, w->KPAnzahl);
+    EXPECT_FALSE(w->x9F().Text().empty());
+}
+
+TEST_F(Wertetabelle, CountedArrayAsText) {
+    EXPECT_EQ(w->Zahlfeldausgabe({0.0}), "");
+    EXPECT_EQ(w->Zahlfeldausgabe({3.0, 1.0, 2.5, 3.00001}), "1  ,  2.5  ,  3");
+}
