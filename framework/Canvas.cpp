@@ -18,6 +18,7 @@
 
 void InstallWidget(RectControl& control, QWidget* widget, std::unique_ptr<ControlAdapter> adapter);
 QWidget* WidgetOf(const RectControl& control);
+QWidget* NewWidgetParent(const RectControl& control);
 
 struct Graphics::Impl {
     QPainter& painter;
@@ -132,7 +133,7 @@ namespace {
 
 class CanvasWidget : public QWidget {
   public:
-    explicit CanvasWidget(Canvas& owner) : owner_(owner) {}
+    CanvasWidget(Canvas& owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
     bool transparent = true;
     bool eraseBackground = true;
 
@@ -195,7 +196,7 @@ class CanvasAdapter : public ControlAdapter {
 }  // namespace
 
 void Canvas::CreateWidget() {
-    auto* widget = new CanvasWidget(*this);
+    auto* widget = new CanvasWidget(*this, NewWidgetParent(*this));
     widget->setFocusPolicy(Qt::NoFocus);
     InstallWidget(*this, widget, std::make_unique<CanvasAdapter>(widget));
 }

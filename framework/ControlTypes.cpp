@@ -7,6 +7,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "framework/Controls.h"
 #include "framework/Errors.h"
@@ -91,102 +92,117 @@ constexpr std::string_view kCommon[] = {
     "LockLeft", "LockTop", "LockRight", "LockBottom",    "TabPanelIndex", "TabIndex",
     "Enabled",  "Visible", "HelpTag",   "AutoDeactivate"};
 
-PropertyType TypeIn(const char* className, Names own, std::string_view name) {
-    const bool known =
-        std::find(std::begin(kCommon), std::end(kCommon), name) != std::end(kCommon) ||
-        std::find(own.begin(), own.end(), name) != own.end();
-    if (known)
-        for (const NamedType& entry : kTypes)
-            if (entry.name == name) return entry.type;
-    throw RuntimeException(std::string(className) + " hat keine Eigenschaft " + std::string(name));
-}
+// The names one class knows with their types: a record sets some forty properties of every
+// control, and each entry asks for its type twice, so a lookup is one hash rather than a walk
+// through the lists.
+class Typentabelle {
+  public:
+    explicit Typentabelle(Names own) {
+        auto add = [this](std::string_view name) {
+            for (const NamedType& entry : kTypes)
+                if (entry.name == name) {
+                    types_.emplace(entry.name, entry.type);
+                    return;
+                }
+        };
+        for (std::string_view name : kCommon) add(name);
+        for (std::string_view name : own) add(name);
+    }
+
+    PropertyType TypeIn(const char* className, std::string_view name) const {
+        auto it = types_.find(name);
+        if (it != types_.end()) return it->second;
+        throw RuntimeException(std::string(className) + " hat keine Eigenschaft " +
+                               std::string(name));
+    }
+
+  private:
+    std::unordered_map<std::string_view, PropertyType> types_;
+};
 
 }  // namespace
 
 PropertyType TextField::TypeOf(std::string_view name) const {
-    return TypeIn(ClassName(),
-                  {"TabStop",
-                   "Border",
-                   "Password",
-                   "UseFocusRing",
-                   "TextColor",
-                   "BackColor",
-                   "Format",
-                   "TextFont",
-                   "Bold",
-                   "Italic",
-                   "Underline",
-                   "CueText",
-                   "Text",
-                   "Mask",
-                   "ReadOnly",
-                   "LimitText",
-                   "AcceptTabs",
-                   "Alignment",
-                   "AutomaticallyCheckSpelling",
-                   "DataSource",
-                   "DataField"},
-                  name);
+    static const Typentabelle tabelle({"TabStop",
+                                       "Border",
+                                       "Password",
+                                       "UseFocusRing",
+                                       "TextColor",
+                                       "BackColor",
+                                       "Format",
+                                       "TextFont",
+                                       "Bold",
+                                       "Italic",
+                                       "Underline",
+                                       "CueText",
+                                       "Text",
+                                       "Mask",
+                                       "ReadOnly",
+                                       "LimitText",
+                                       "AcceptTabs",
+                                       "Alignment",
+                                       "AutomaticallyCheckSpelling",
+                                       "DataSource",
+                                       "DataField"});
+    return tabelle.TypeIn(ClassName(), name);
 }
 
 PropertyType TextArea::TypeOf(std::string_view name) const {
-    return TypeIn(ClassName(),
-                  {"TabStop",
-                   "Border",
-                   "Multiline",
-                   "ScrollbarHorizontal",
-                   "ScrollbarVertical",
-                   "Styled",
-                   "UseFocusRing",
-                   "TextColor",
-                   "BackColor",
-                   "Format",
-                   "HideSelection",
-                   "TextFont",
-                   "Bold",
-                   "Italic",
-                   "Underline",
-                   "Text",
-                   "Mask",
-                   "ReadOnly",
-                   "LimitText",
-                   "AcceptTabs",
-                   "Alignment",
-                   "AutomaticallyCheckSpelling",
-                   "DataSource",
-                   "DataField"},
-                  name);
+    static const Typentabelle tabelle({"TabStop",
+                                       "Border",
+                                       "Multiline",
+                                       "ScrollbarHorizontal",
+                                       "ScrollbarVertical",
+                                       "Styled",
+                                       "UseFocusRing",
+                                       "TextColor",
+                                       "BackColor",
+                                       "Format",
+                                       "HideSelection",
+                                       "TextFont",
+                                       "Bold",
+                                       "Italic",
+                                       "Underline",
+                                       "Text",
+                                       "Mask",
+                                       "ReadOnly",
+                                       "LimitText",
+                                       "AcceptTabs",
+                                       "Alignment",
+                                       "AutomaticallyCheckSpelling",
+                                       "DataSource",
+                                       "DataField"});
+    return tabelle.TypeIn(ClassName(), name);
 }
 
 PropertyType Label::TypeOf(std::string_view name) const {
-    return TypeIn(
-        ClassName(),
-        {"Text", "TextAlign", "TextColor", "Multiline", "Selectable", "Transparent", "TextFont",
-         "Bold", "Italic", "Underline", "DataSource", "DataField", "InitialParent"},
-        name);
+    static const Typentabelle tabelle({"Text", "TextAlign", "TextColor", "Multiline", "Selectable",
+                                       "Transparent", "TextFont", "Bold", "Italic", "Underline",
+                                       "DataSource", "DataField", "InitialParent"});
+    return tabelle.TypeIn(ClassName(), name);
 }
 
 PropertyType PushButton::TypeOf(std::string_view name) const {
-    return TypeIn(ClassName(),
-                  {"TabStop", "Caption", "Default", "Cancel", "ButtonStyle", "TextFont", "Bold",
-                   "Italic", "Underline", "InitialParent"},
-                  name);
+    static const Typentabelle tabelle({"TabStop", "Caption", "Default", "Cancel", "ButtonStyle",
+                                       "TextFont", "Bold", "Italic", "Underline", "InitialParent"});
+    return tabelle.TypeIn(ClassName(), name);
 }
 
 PropertyType ComboBox::TypeOf(std::string_view name) const {
-    return TypeIn(ClassName(),
-                  {"TabStop", "InitialValue", "ListIndex", "UseFocusRing", "TextFont", "Bold",
-                   "Italic", "Underline", "DataSource", "DataField", "AutoComplete"},
-                  name);
+    static const Typentabelle tabelle({"TabStop", "InitialValue", "ListIndex", "UseFocusRing",
+                                       "TextFont", "Bold", "Italic", "Underline", "DataSource",
+                                       "DataField", "AutoComplete"});
+    return tabelle.TypeIn(ClassName(), name);
 }
 
 PropertyType Canvas::TypeOf(std::string_view name) const {
-    return TypeIn(ClassName(),
-                  {"TabStop", "UseFocusRing", "AcceptFocus", "AcceptTabs", "DoubleBuffer",
-                   "EraseBackground", "Transparent", "InitialParent"},
-                  name);
+    static const Typentabelle tabelle({"TabStop", "UseFocusRing", "AcceptFocus", "AcceptTabs",
+                                       "DoubleBuffer", "EraseBackground", "Transparent",
+                                       "InitialParent"});
+    return tabelle.TypeIn(ClassName(), name);
 }
 
 PropertyType UpDownArrows::TypeOf(std::string_view name) const {
-    return TypeIn(ClassName(), {"TabStop", "InitialParent", "AcceptFocus"}, name);
+    static const Typentabelle tabelle({"TabStop", "InitialParent", "AcceptFocus"});
+    return tabelle.TypeIn(ClassName(), name);
 }

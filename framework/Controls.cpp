@@ -32,6 +32,17 @@ struct RectControl::Impl {
     std::uint8_t textUnit = 0;
     double lineSpacing = 1.0;
     std::optional<std::string> pendingText;  // text set before the widget existed
+    // What the widget's font was last made from. A record names face, bold, italic and
+    // underline one entry at a time and the text size comes apart; most of them leave the font
+    // as it is, and setting an equal font again would only make Qt lay the text out once more.
+    struct FontChoice {
+        std::string face;
+        int pixelSize = 0;
+        bool bold = false, italic = false, underline = false;
+        friend bool operator==(const FontChoice&, const FontChoice&) = default;
+    };
+    std::optional<FontChoice> appliedFont;
+    Rect bounds;  // Left, Top, Width and Height as the record set them, for the widget
 };
 
 namespace {
@@ -40,6 +51,23 @@ template <class T>
 T Get(const PropertyObject& object, std::string_view name, T fallback) {
     if (!object.HasProperty(name)) return fallback;
     return std::get<T>(object.Property(name));
+}
+
+// The same with one search, for the control's own member functions, which see its values.
+using Values = std::map<std::string, PropertyValue, std::less<>>;
+template <class T>
+T Get(const Values& values, std::string_view name, T fallback) {
+    auto it = values.find(name);
+    return it == values.end() ? fallback : std::get<T>(it->second);
+}
+
+// The member of `bounds` that the geometry property `name` sets, or nullptr for another one.
+int* BoundsField(Rect& bounds, std::string_view name) {
+    if (name == "Left") return &bounds.left;
+    if (name == "Top") return &bounds.top;
+    if (name == "Width") return &bounds.width;
+    if (name == "Height") return &bounds.height;
+    return nullptr;
 }
 
 QColor ToQColor(const Color& c) {
@@ -57,6 +85,13 @@ void InstallWidget(RectControl& control, QWidget* widget, std::unique_ptr<Contro
 
 QWidget* WidgetOf(const RectControl& control) {
     return control.impl().widget.data();
+}
+
+// A widget made inside its window's client area from the start is spared being moved there
+// from a window of its own.
+QWidget* NewWidgetParent(const RectControl& control) {
+    Window* window = control.ParentWindow();
+    return window ? ClientAreaOf(*window) : nullptr;
 }
 
 ControlAdapter* AdapterOf(const RectControl& control) {
@@ -97,11 +132,15 @@ double FontPixelSize(float size, std::uint8_t unit) {
     return points * kPointInPixels;
 }
 
+int RoundedPixelSize(double pixelSize) {
+    return std::max(1, static_cast<int>(pixelSize + 0.5));
+}
+
 QFont FontFor(const std::string& face, double pixelSize, bool bold, bool italic, bool underline) {
     QFont font = QApplication::font();
     if (!face.empty() && face != "System" && face != "SmallSystem")
         font.setFamily(QString::fromStdString(face));
-    font.setPixelSize(std::max(1, static_cast<int>(pixelSize + 0.5)));
+    font.setPixelSize(RoundedPixelSize(pixelSize));
     font.setBold(bold);
     font.setItalic(italic);
     font.setUnderline(underline);
@@ -127,7 +166,8 @@ void RectControl::AttachTo(Window& window, std::string name) {
     impl_->name = std::move(name);
     CreateWidget();
     QWidget* widget = impl_->widget;
-    widget->setParent(ClientAreaOf(window));
+    if (QWidget* client = ClientAreaOf(window); widget->parentWidget() != client)
+        widget->setParent(client);
     widget->setAttribute(Qt::WA_MacShowFocusRect, true);
     // Values set before the widget existed reach it now, in name order; geometry and flags do
     // not depend on the order.
@@ -138,7 +178,7 @@ void RectControl::AttachTo(Window& window, std::string name) {
     }
     if (impl_->lineSpacing != 1.0) impl_->adapter->SetLineSpacing(impl_->lineSpacing);
     if (auto* text = dynamic_cast<TextControl*>(this)) text->SetTextSize(impl_->textSize);
-    widget->setVisible(Get(*this, "Visible", true));
+    widget->setVisible(Get(PropertyValues(), "Visible", true));
 }
 
 void RectControl::SetHandler(Event event, std::function<void()> handler) {
@@ -206,21 +246,24 @@ Image RectControl::Grab() const {
 void RectControl::ApplyProperty(std::string_view name, const PropertyValue& value) {
     QWidget* widget = impl_->widget;
     if (!widget) return;  // AttachTo replays the value
-    if (name == "Left" || name == "Top" || name == "Width" || name == "Height") {
-        widget->setGeometry(Get(*this, "Left", 0), Get(*this, "Top", 0), Get(*this, "Width", 0),
-                            Get(*this, "Height", 0));
+    if (int* edge = BoundsField(impl_->bounds, name)) {
+        *edge = std::get<std::int32_t>(value);
+        const Rect& r = impl_->bounds;
+        widget->setGeometry(r.left, r.top, r.width, r.height);
     } else if (name == "Enabled") {
         widget->setEnabled(std::get<bool>(value));
     } else if (name == "Visible") {
         widget->setVisible(std::get<bool>(value));
     } else if (name == "TabStop" || name == "TabIndex") {
         if (widget->focusPolicy() != Qt::NoFocus)
-            widget->setFocusPolicy(Get(*this, "TabStop", true) ? Qt::StrongFocus : Qt::ClickFocus);
+            widget->setFocusPolicy(Get(PropertyValues(), "TabStop", true) ? Qt::StrongFocus
+                                                                          : Qt::ClickFocus);
         TabOrderChanged(*window_);
     } else if (name == "UseFocusRing") {
         widget->setAttribute(Qt::WA_MacShowFocusRect, std::get<bool>(value));
     } else if (name == "TextColor" || name == "BackColor") {
         QPalette palette = widget->palette();
+        const QPalette shown = palette;
         const QColor colour = ToQColor(std::get<Color>(value));
         if (name == "TextColor") {
             // The disabled group keeps its grey, so a disabled control still looks disabled.
@@ -230,7 +273,9 @@ void RectControl::ApplyProperty(std::string_view name, const PropertyValue& valu
         } else {
             palette.setColor(QPalette::Base, colour);
         }
-        widget->setPalette(palette);
+        // Nearly every record asks for the black text that a control shows anyway; a palette
+        // change that changes no colour would only make Qt propagate and repaint for nothing.
+        if (palette != shown) widget->setPalette(palette);
     } else if (name == "TextFont" || name == "Bold" || name == "Italic" || name == "Underline") {
         if (auto* text = dynamic_cast<TextControl*>(this)) text->SetTextSize(impl_->textSize);
     } else {
@@ -256,10 +301,19 @@ void TextControl::SetTextSize(float size) {
     impl_->textSize = size;
     QWidget* widget = impl_->widget;
     if (!widget) return;
-    widget->setFont(FontFor(Get<std::string>(*this, "TextFont", "System"),
-                            FontPixelSize(impl_->textSize, impl_->textUnit),
-                            Get(*this, "Bold", false), Get(*this, "Italic", false),
-                            Get(*this, "Underline", false)));
+    const Values& values = PropertyValues();
+    const double pixelSize = FontPixelSize(impl_->textSize, impl_->textUnit);
+    Impl::FontChoice choice{Get<std::string>(values, "TextFont", "System"),
+                            RoundedPixelSize(pixelSize), Get(values, "Bold", false),
+                            Get(values, "Italic", false), Get(values, "Underline", false)};
+    if (impl_->appliedFont == choice) return;
+    QFont font = FontFor(choice.face, pixelSize, choice.bold, choice.italic, choice.underline);
+    // A new widget shows the application's font, which is what most controls keep; giving it
+    // the same font once more would change nothing that shows.
+    const bool unchanged = !impl_->appliedFont && font == widget->font();
+    impl_->appliedFont = std::move(choice);
+    if (unchanged) return;
+    widget->setFont(font);
     impl_->adapter->FontChanged();
 }
 

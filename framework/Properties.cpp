@@ -125,7 +125,12 @@ PropertyType TypeOfValue(const PropertyValue& value) {
 void PropertyObject::SetProperty(std::string_view name, const PropertyValue& value) {
     if (TypeOf(name) != TypeOfValue(value))
         throw RuntimeException("Eigenschaft " + std::string(name) + ": Wert vom falschen Typ");
-    values_.insert_or_assign(std::string(name), value);
+    // One search finds the entry or the place for it.
+    auto it = values_.lower_bound(name);
+    if (it != values_.end() && it->first == name)
+        it->second = value;
+    else
+        values_.emplace_hint(it, std::string(name), value);
     ApplyProperty(name, value);
 }
 

@@ -13,6 +13,7 @@
 
 void InstallWidget(RectControl& control, QWidget* widget, std::unique_ptr<ControlAdapter> adapter);
 QWidget* WidgetOf(const RectControl& control);
+QWidget* NewWidgetParent(const RectControl& control);
 
 namespace {
 
@@ -116,6 +117,7 @@ class ButtonAdapter : public ControlAdapter {
 // the user chooses the entry that it already shows (so choosing an action twice works).
 class Combo : public QComboBox {
   public:
+    using QComboBox::QComboBox;
     bool changedSinceChoice = false;
 
   protected:
@@ -160,7 +162,7 @@ class ArrowsWidget : public QWidget {
     QToolButton* up = new QToolButton(this);
     QToolButton* down = new QToolButton(this);
 
-    ArrowsWidget() {
+    explicit ArrowsWidget(QWidget* parent) : QWidget(parent) {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(0);
@@ -178,14 +180,14 @@ class ArrowsWidget : public QWidget {
 }  // namespace
 
 void Label::CreateWidget() {
-    auto* label = new QLabel();
+    auto* label = new QLabel(NewWidgetParent(*this));
     label->setTextFormat(Qt::PlainText);
     label->setFocusPolicy(Qt::NoFocus);
     InstallWidget(*this, label, std::make_unique<LabelAdapter>(label));
 }
 
 void PushButton::CreateWidget() {
-    auto* button = new QPushButton();
+    auto* button = new QPushButton(NewWidgetParent(*this));
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, button, [this] { Raise(Event::Action); });
     InstallWidget(*this, button, std::make_unique<ButtonAdapter>(button));
@@ -197,7 +199,7 @@ void PushButton::Push() {
 }
 
 void ComboBox::CreateWidget() {
-    auto* combo = new Combo();
+    auto* combo = new Combo(NewWidgetParent(*this));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
@@ -238,7 +240,7 @@ void ComboBox::Choose(std::int32_t index) {
 }
 
 void UpDownArrows::CreateWidget() {
-    auto* arrows = new ArrowsWidget();
+    auto* arrows = new ArrowsWidget(NewWidgetParent(*this));
     QObject::connect(arrows->up, &QToolButton::clicked, arrows, [this] { Raise(Event::Up); });
     QObject::connect(arrows->down, &QToolButton::clicked, arrows, [this] { Raise(Event::Down); });
     InstallWidget(*this, arrows, std::make_unique<ControlAdapter>());

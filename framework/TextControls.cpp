@@ -15,6 +15,7 @@
 #include "framework/Controls.h"
 
 void InstallWidget(RectControl& control, QWidget* widget, std::unique_ptr<ControlAdapter> adapter);
+QWidget* NewWidgetParent(const RectControl& control);
 
 namespace {
 
@@ -37,6 +38,7 @@ Qt::Alignment HorizontalAlignment(std::int32_t code) {
 
 class FieldEdit : public QLineEdit {
   public:
+    using QLineEdit::QLineEdit;
     bool acceptTabs = false;
 
   protected:
@@ -60,7 +62,8 @@ class TextFieldAdapter : public ControlAdapter {
     void SetText(std::string_view text) override { edit_->setText(ToQ(text)); }
     void Apply(std::string_view name, const PropertyValue& value) override {
         if (name == "Text") {
-            SetText(std::get<std::string>(value));
+            if (!IsUntouchedEmpty(std::get<std::string>(value)))
+                SetText(std::get<std::string>(value));
         } else if (name == "ReadOnly") {
             edit_->setReadOnly(std::get<bool>(value));
         } else if (name == "Border") {
@@ -81,6 +84,14 @@ class TextFieldAdapter : public ControlAdapter {
     }
 
   private:
+    // Most records give a field no text. A field that is empty and has never been edited is
+    // already what setting it empty would make of it (no undo steps, not modified, the cursor at
+    // 0), and skipping that spares a text layout per field.
+    bool IsUntouchedEmpty(std::string_view text) const {
+        return text.empty() && edit_->text().isEmpty() && !edit_->isModified() &&
+               !edit_->isUndoAvailable() && !edit_->isRedoAvailable();
+    }
+
     FieldEdit* edit_;
 };
 
@@ -92,7 +103,7 @@ class AreaEdit : public QTextEdit {
     Qt::Alignment alignment = Qt::AlignLeft;
     double lineSpacing = 1.0;
 
-    AreaEdit() {
+    explicit AreaEdit(QWidget* parent) : QTextEdit(parent) {
         setAcceptRichText(false);
         setTabChangesFocus(true);
         setLineWrapMode(QTextEdit::NoWrap);
@@ -189,7 +200,7 @@ class TextAreaAdapter : public ControlAdapter {
 }  // namespace
 
 void TextField::CreateWidget() {
-    auto* edit = new FieldEdit();
+    auto* edit = new FieldEdit(NewWidgetParent(*this));
     // Records give fields the centred default; until then they read left-aligned.
     edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { Raise(Event::TextChange); });
@@ -202,7 +213,7 @@ bool TextField::ReadOnly() const {
 }
 
 void TextArea::CreateWidget() {
-    auto* edit = new AreaEdit();
+    auto* edit = new AreaEdit(NewWidgetParent(*this));
     QObject::connect(edit, &QTextEdit::textChanged, edit, [this] { Raise(Event::TextChange); });
     InstallWidget(*this, edit, std::make_unique<TextAreaAdapter>(edit));
 }

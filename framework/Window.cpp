@@ -313,12 +313,14 @@ RectControl& Window::_ControlByName(std::string_view name) const {
 // The tab chain follows TabIndex (creation order among equal ones); controls that are no tab
 // stops take clicks only, so Tab passes them by.
 void Window::UpdateTabOrder() {
-    std::vector<RectControl*> chain = order_;
-    std::stable_sort(chain.begin(), chain.end(), [](RectControl* a, RectControl* b) {
-        return Get(*a, "TabIndex", 0) < Get(*b, "TabIndex", 0);
-    });
+    // Each control's TabIndex is read once, not at every comparison of the sort.
+    std::vector<std::pair<std::int32_t, RectControl*>> chain;
+    chain.reserve(order_.size());
+    for (RectControl* control : order_) chain.emplace_back(Get(*control, "TabIndex", 0), control);
+    std::stable_sort(chain.begin(), chain.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < chain.size(); ++i)
-        QWidget::setTabOrder(WidgetOf(*chain[i - 1]), WidgetOf(*chain[i]));
+        QWidget::setTabOrder(WidgetOf(*chain[i - 1].second), WidgetOf(*chain[i].second));
 }
 
 std::string Window::Title() const {
