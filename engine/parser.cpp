@@ -117,7 +117,8 @@ bool Einlesen(class HauptF& w, const std::string& text, std::array<double, 10>& 
     for (char& c : s)
         if (c == 'X') c = 'x';
 
-    // "x" directly followed by a digit is no power text; blanks must not hide that.
+    // "x" directly followed by a digit is no power text. The test sees the text as typed, before
+    // anything is dropped: "x 5" passes it and is rejected by the step cap instead.
     for (char d = '0'; d <= '9'; ++d)
         if (s.find(std::string{'x', d}) != std::string::npos) ok = false;
 

@@ -16,7 +16,7 @@ QString PathOf(const FolderItem& file) {
     throw IOException("Die Datei \"" + file.path + "\" " + what + ": " + why.toStdString());
 }
 
-// The user reads a German reason; Qt's own text (English) follows for the details.
+// The reason in German, as the rest of the window speaks; Qt's own text is English.
 QString Reason(const QFileDevice& device) {
     QString reason;
     switch (device.error()) {
@@ -39,7 +39,7 @@ QString Reason(const QFileDevice& device) {
             reason = QStringLiteral("nicht zugänglich");
             break;
     }
-    return reason + QStringLiteral(" (") + device.errorString() + QStringLiteral(")");
+    return reason;
 }
 
 }  // namespace
@@ -54,7 +54,7 @@ struct TextOutputStream::Impl {
 std::unique_ptr<TextOutputStream> TextOutputStream::Create(const FolderItem& file) {
     auto impl = std::make_unique<Impl>(file);
     if (QFileInfo(PathOf(file)).isDir())
-        Fail(file, "kann nicht geschrieben werden", QStringLiteral("Das ist ein Ordner"));
+        Fail(file, "kann nicht geschrieben werden", QStringLiteral("das ist ein Ordner"));
     // Without direct write fallback a folder that forbids the file beside the target makes the
     // save fail instead of writing the target in place.
     impl->out.setDirectWriteFallback(false);
@@ -92,7 +92,7 @@ struct TextInputStream::Impl {
 std::unique_ptr<TextInputStream> TextInputStream::Open(const FolderItem& file) {
     auto impl = std::make_unique<Impl>(file);
     if (QFileInfo(PathOf(file)).isDir())
-        Fail(file, "kann nicht gelesen werden", QStringLiteral("Das ist ein Ordner"));
+        Fail(file, "kann nicht gelesen werden", QStringLiteral("das ist ein Ordner"));
     if (!impl->in.open(QIODevice::ReadOnly))
         Fail(file, "kann nicht geöffnet werden", Reason(impl->in));
     return std::make_unique<TextInputStream>(std::move(impl));

@@ -115,6 +115,24 @@ TEST_F(Stuetzstellen, IntegrierenWritesTheUnroundedIntegral) {
     EXPECT_EQ(w->IntegralF().Text(), "0.333333333333333");
 }
 
+// Over bounds far beyond 1e30 the antiderivative of x^9 overflows (inf - inf); the field says so
+// in words rather than showing "nan", rounded or not, and so does "Wert Berechnen" far out.
+TEST_F(Stuetzstellen, ResultsBeyondTheDoubleRangeReadUeberlauf) {
+    const std::string gross = "1" + std::string(40, '0');
+    Analysiere("x^9");
+    w->vonF().SetText("-" + gross);
+    w->bisF().SetText(gross);
+    w->PushButton1().Push();
+    EXPECT_EQ(w->IntegralF().Text(), "Überlauf");
+    w->IntegralB().Push();
+    EXPECT_EQ(w->IntegralF().Text(), "Überlauf");
+
+    w->xXF().SetText(gross);
+    w->WertB().Push();
+    EXPECT_EQ(w->y1XF().Text(), "Überlauf");
+    EXPECT_EQ(w->y2XF().Text(), "Überlauf");
+}
+
 TEST_F(Stuetzstellen, VerschiebenMovesTheGraph) {
     struct Fall {
         const char* f;

@@ -21,9 +21,13 @@ bool AlsFVerwertbar(class HauptF& w, const PolynomT& t);
 // Writes t's term into EingF and analyses it, once AlsFVerwertbar allows it.
 void AlsFUebernehmen(class HauptF& w, const PolynomT& t);
 
-// x rounded to n decimals for output. A number so large that scaling it by 10^n overflows has
-// no decimals to round; it is kept as it is instead of turning into an infinity.
-double GerundetFuerAusgabe(class HauptF& w, std::int32_t n, double x);
+// Shown in an output field in place of a number that left the range of a Double (an
+// integral over huge bounds, a value far out): "inf" or "nan" would tell a reader nothing.
+inline constexpr const char* kUeberlauf = "Überlauf";
+
+// The text of a computed number for an output field: Str, or kUeberlauf for a number that is
+// not finite.
+std::string Zahltext(double x);
 
 // The polynomial list's membership index (HauptF::PListeMenge) made to match PListe again.
 void PListeMengeNeuAufbauen(class HauptF& w);

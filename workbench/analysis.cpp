@@ -36,9 +36,8 @@ void AlsFUebernehmen(class HauptF& w, const PolynomT& t) {
     w.Polynomauswertung();
 }
 
-double GerundetFuerAusgabe(class HauptF& w, std::int32_t n, double x) {
-    const double r = w.Gerundet(n, x);
-    return (std::isfinite(x) && !std::isfinite(r)) ? x : r;
+std::string Zahltext(double x) {
+    return std::isfinite(x) ? Str(x) : kUeberlauf;
 }
 
 }  // namespace werkbank
@@ -81,12 +80,7 @@ void HauptF::Polynomauswertung() {
     for (auto& zeile : WertTab) zeile.fill(0.0);
     TabLeer();
 
-    PolynomT gelesen = *PPP;
-    String2Poly(gelesen, EingF().Text(), ok);
-    // A number too long for a Double reads as an infinity: such a text is as unusable as one
-    // the reader refuses, and f stays.
-    if (ok && !gelesen.IstEndlich()) ok = false;
-    if (ok) PPP->KopieVon(gelesen);
+    String2Poly(*PPP, EingF().Text(), ok);
     EingF().SetText(PPP->Term2String());
 
     if (ok) {
@@ -109,15 +103,13 @@ void HauptF::Polynomauswertung() {
             AusgF2().SetText(Zahlfeldausgabe(NS));
             const double a = Val(vonF().Text());
             const double b = Val(bisF().Text());
-            vonF().SetText(Str(a));
-            bisF().SetText(Str(b));
-            IntegralF().SetText(
-                Str(werkbank::GerundetFuerAusgabe(*this, Stellenzahl, PPP->Integral(a, b))));
+            vonF().SetText(werkbank::Zahltext(a));
+            bisF().SetText(werkbank::Zahltext(b));
+            IntegralF().SetText(werkbank::Zahltext(Gerundet(Stellenzahl, PPP->Integral(a, b))));
             IntegralB().SetEnabled(true);
             AlleWerteBerechnen();
             WertB().SetEnabled(true);
-            IntegralF1().SetText(
-                Str(werkbank::GerundetFuerAusgabe(*this, Stellenzahl, PPP->Umrandet())));
+            IntegralF1().SetText(werkbank::Zahltext(Gerundet(Stellenzahl, PPP->Umrandet())));
         }
         PPP->EckenErmitteln(KPMenge);
         GraphCanvas().Invalidate(true);

@@ -27,7 +27,6 @@ void FBestaetigen(class HauptF& w) {
 
 void HauptF::gfB_Action(PushButton&) {
     FBestaetigen(*this);
-    if (!werkbank::AlsFVerwertbar(*this, *Pg)) return;
     Pg->Switch(*PPP);
     EingF().SetText(PPP->Term2String());
     Polynomauswertung();
@@ -68,12 +67,9 @@ void HauptF::gmalhB_Action(PushButton&) {
 void HauptF::g_AnzB_Action(PushButton&) {
     const std::string s = AnzeigeF().Text();
     AnzeigeF().SetText(Pg->Term2String());
-    PolynomT gelesen = *Pg;
+    // A text that is no polynomial leaves g as it was; nothing is reported.
     bool ok = false;
-    String2Poly(gelesen, s, ok);
-    // g keeps its value for a text that is no polynomial, and also for one whose numbers are too
-    // long for a Double: g may become f later and must stay finite.
-    if (ok && gelesen.IstEndlich()) Pg->KopieVon(gelesen);
+    String2Poly(*Pg, s, ok);
 }
 
 void HauptF::RZeigB_Action(PushButton&) {

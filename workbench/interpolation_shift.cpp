@@ -114,9 +114,9 @@ void HauptF::IntegralB_Action(PushButton&) {
     Polynomauswertung();
     const double a = Val(vonF().Text());
     const double b = Val(bisF().Text());
-    vonF().SetText(Str(a));
-    bisF().SetText(Str(b));
-    IntegralF().SetText(Str(PPP->Integral(a, b)));
+    vonF().SetText(werkbank::Zahltext(a));
+    bisF().SetText(werkbank::Zahltext(b));
+    IntegralF().SetText(werkbank::Zahltext(PPP->Integral(a, b)));
 }
 
 void HauptF::xVF_TextChange(TextField&) {

@@ -40,14 +40,12 @@ constexpr const char* kAktionWaehlen = "Aktion wählen";
 
 std::int32_t HauptF::ListBotschaft(std::int32_t n) {
     const Rueckfrage r = RueckfrageFuer(n);
-    const std::string alternativ;  // no case offers a second choice
     MessageDialog d;
     d.Icon = 1;
     d.ActionButton.Caption = r.aktion;
     d.ActionButton.Visible = true;
     d.CancelButton.Visible = true;
-    d.AlternateActionButton.Visible = !alternativ.empty();
-    d.AlternateActionButton.Caption = alternativ;
+    d.AlternateActionButton.Visible = false;  // no case offers a second choice
     d.Message = r.botschaft;
     d.Explanation = r.erklaerung;
     MessageDialogButton* b = d.ShowModal();

@@ -50,8 +50,7 @@ void HauptF::WerteEintragen() {
         for (int j = std::max(links, 1); j <= std::min(rechts, kTabPunkte); ++j) {
             const int spalte = j - links + 1;
             if (spalte > kSpalten) break;
-            StringTab[r][spalte] =
-                Str(werkbank::GerundetFuerAusgabe(*this, Stellenzahl, WertTab[r - 1][j]));
+            StringTab[r][spalte] = werkbank::Zahltext(Gerundet(Stellenzahl, WertTab[r - 1][j]));
         }
     }
     TabFill();
@@ -98,10 +97,10 @@ void HauptF::LPfeilB_Action(PushButton&) {
 void HauptF::WertB_Action(PushButton&) {
     if (!PPP) return;
     const double x = Val(xXF().Text());
-    xXF().SetText(Str(x));
+    xXF().SetText(werkbank::Zahltext(x));
     const std::array<Feld, 3> werte = {&HauptF::y1XF, &HauptF::y2XF, &HauptF::y3XF};
     for (std::size_t k = 0; k < werte.size(); ++k) {
-        if (PP[k]) (this->*werte[k])().SetText(Str(Runden(PP[k]->FWert(x))));
+        if (PP[k]) (this->*werte[k])().SetText(werkbank::Zahltext(Runden(PP[k]->FWert(x))));
     }
 }
 
