@@ -1,18 +1,82 @@
 // Division by a linear factor, the real factor form, the zero list, the integral and the area
 // enclosed by the graph and the x-axis: all built on the window's search for zeros.
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
 #include "framework/Text.h"
 #include "shell/HauptF.h"
+
+namespace {
+
+double Gefangen(double summe, double schranke) {
+    const double ganz = Round(summe);
+    return Abs(summe - ganz) < schranke ? ganz : summe;
+}
+
+// Horner's rule in long double, with the slope.
+long double WertGenau(const PolynomT& p, int grad, double x, long double& steigung) {
+    long double s = 0.0L;
+    long double d = 0.0L;
+    for (int i = grad; i >= 0; --i) {
+        d = d * x + s;
+        s = s * x + p.Koeff[i];
+    }
+    steigung = d;
+    return s;
+}
+
+// Each division leaves the quotient's coefficients a little off, so its zeros drift from those
+// of f by far more than the digits written, and the factors would disagree with the zeros list;
+// a zero divided out as the whole number within 5e-05 of it moves the others by about as much.
+// Newton's steps on f itself bring a zero z of the quotient back to the zero of f beside it:
+// each counts only while it stays within a small bracket around z and does not make |f| larger,
+// else z stands.
+constexpr double kNaehe = 1e-3;
+constexpr int kAngleichSchritte = 8;
+
+double AnFAngeglichen(const PolynomT& f, double z) {
+    const int grad = f.grad();
+    const double d = kNaehe * std::max(1.0, Abs(z));
+    const double a = z - d;
+    const double b = z + d;
+    double x = z;
+    long double steigung = 0.0L;
+    long double v = WertGenau(f, grad, x, steigung);
+    for (int i = 0; i < kAngleichSchritte && v != 0.0L; ++i) {
+        const double y = static_cast<double>(x - v / steigung);
+        if (!(a <= y && y <= b) || y == x) break;
+        long double neueSteigung = 0.0L;
+        const long double wert = WertGenau(f, grad, y, neueSteigung);
+        if (!(std::fabs(wert) <= std::fabs(v))) break;
+        x = y;
+        v = wert;
+        steigung = neueSteigung;
+    }
+    return x;
+}
+
+}  // namespace
 
 void PolynomT::PdurchxminusB(const PolynomT& p, double b) {
     class HauptF& w = HauptF();
     PolynomT q;
     const int n = p.grad();
     if (n > 0) {
+        // A coefficient within 1e-09 of a whole number is that number, so that division by a
+        // whole zero leaves whole coefficients. Where p's coefficients, or the two terms summed,
+        // are smaller than 1, the bound shrinks with them: an absolute 1e-09 would turn a
+        // coefficient of 1e-21 into 0 and invent zeros.
+        double groesste = 0.0;
+        for (double c : p.Koeff) groesste = std::max(groesste, Abs(c));
         q.Koeff[n - 1] = p.Koeff[n];
-        for (int k = n - 1; k >= 1; --k) q.Koeff[k - 1] = w.Runden(p.Koeff[k] + b * q.Koeff[k]);
+        for (int k = n - 1; k >= 1; --k) {
+            const double produkt = b * q.Koeff[k];
+            const double summe = p.Koeff[k] + produkt;
+            const double groesse = std::min({1.0, groesste, Abs(p.Koeff[k]) + Abs(produkt)});
+            q.Koeff[k - 1] = groesse >= 1.0 ? w.Runden(summe) : Gefangen(summe, 1e-09 * groesse);
+        }
     }
     KopieVon(q);
 }
@@ -27,8 +91,10 @@ std::string PolynomT::Faktorform() const {
     std::string text;
     std::string sep;
     w.FindeKP(r, a, b);
+    bool geteilt = false;
     while (b[0] > 0 && r.grad() > 0) {
-        double z = b[1];
+        // The first zero is one of f's own, as the zeros list has it.
+        double z = geteilt ? AnFAngeglichen(*this, b[1]) : b[1];
         w.RundnfAusg(z);
         std::string faktor;
         if (z == 0.0)
@@ -41,6 +107,7 @@ std::string PolynomT::Faktorform() const {
         t.KopieVon(r);
         r.PdurchxminusB(t, z);
         w.FindeKP(r, a, b);
+        geteilt = true;
         sep = " * ";
     }
     if (r.grad() > 0 || r.Koeff[0] < 0.0)

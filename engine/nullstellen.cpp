@@ -21,13 +21,6 @@ constexpr double kFang = 1e-10;  // a result this close to a whole number is tha
 constexpr int kMaxDurchlaeufe = 1100;
 constexpr double kGroessteZahl = std::numeric_limits<double>::max();
 
-// A point of the search and the derivative A(stufe) whose zero it is.
-struct Fund {
-    double x;
-    int stufe;
-    bool nebenWechsel = false;  // f changes sign in an interval beside it
-};
-
 // Signs rather than the product of two values: a product can underflow to 0 or overflow.
 // NaN has no sign.
 int Vorzeichen(double v) { return (v > 0.0) - (v < 0.0); }
@@ -57,12 +50,25 @@ inline double Mitte(double a, double b) {
 }
 
 // One bisection: [a, b] with the sign va of p at a, which stays the same (a only ever moves to a
-// midpoint of that sign), and m, the last midpoint.
+// midpoint of that sign), the sign vb at b, and m, the last midpoint.
 struct Halbierung {
     double a;
     double b;
     int va;
+    int vb;
     double m = 0.0;
+};
+
+// A point of the search, the derivative A(stufe) whose zero it is, and the bracket its bisection
+// left (va = 0 for the zero of the linear derivative, which is computed directly). Every decision
+// of the search, and the intervals of the next level, take the point as the bisection left it;
+// only a zero of f is polished, as it is reported, so the polish moves no interval end and
+// changes no sign the search sees.
+struct Fund {
+    double x;
+    int stufe;
+    Halbierung klammer;
+    bool nebenWechsel = false;  // f changes sign in an interval beside it
 };
 
 // Halves the interval while it is wider than kBreite and its midpoint still lies strictly inside.
@@ -74,49 +80,72 @@ bool Weiter(Halbierung& h, int n) {
 }
 
 void Schritt(Halbierung& h, double wert) {
-    if (h.va * Vorzeichen(wert) > 0)
+    const int v = Vorzeichen(wert);
+    if (h.va * v > 0) {
         h.a = h.m;
-    else
+    } else {
         h.b = h.m;
-}
-
-void Fangen(Halbierung& h) {
-    if (Abs(h.m - Round(h.m)) < kFang) h.m = Round(h.m);
+        h.vb = v;
+    }
 }
 
 void Halbieren(const PolynomT& p, int grad, Halbierung& h) {
     h.m = Mitte(h.a, h.b);
     for (int n = 0; Weiter(h, n); ++n) Schritt(h, Horner(p, grad, h.m));
-    Fangen(h);
 }
 
-// Two intervals side by side, each taking exactly the steps it takes alone: their evaluations
-// do not depend on each other, so the processor overlaps them.
-void HalbierenPaar(const PolynomT& p, int grad, Halbierung& h, Halbierung& k) {
-    h.m = Mitte(h.a, h.b);
-    k.m = Mitte(k.a, k.b);
-    int n = 0;
-    for (bool wh = Weiter(h, n), wk = Weiter(k, n); wh || wk; ++n) {
-        if (wh && wk) {
-            double s = 0.0, t = 0.0;
-            for (int i = grad; i >= 0; --i) {
-                s = s * h.m;
-                t = t * k.m;
-                s = s + p.Koeff[i];
-                t = t + p.Koeff[i];
-            }
-            Schritt(h, s);
-            Schritt(k, t);
-        } else if (wh) {
-            Schritt(h, Horner(p, grad, h.m));
-        } else {
-            Schritt(k, Horner(p, grad, k.m));
-        }
-        if (wh) wh = Weiter(h, n + 1);
-        if (wk) wk = Weiter(k, n + 1);
+// Horner's rule in long double on the Double coefficients: next to a zero, where the Double sum
+// is mostly rounding, it still tells which of two neighbouring Doubles lies nearer the zero.
+long double HornerGenau(const PolynomT& p, int grad, double x) {
+    long double s = 0.0L;
+    for (int i = grad; i >= 0; --i) s = s * x + p.Koeff[i];
+    return s;
+}
+
+// The same with the slope, in one pass.
+long double HornerGenau(const PolynomT& p, int grad, double x, long double& steigung) {
+    long double s = 0.0L;
+    long double d = 0.0L;
+    for (int i = grad; i >= 0; --i) {
+        d = d * x + s;
+        s = s * x + p.Koeff[i];
     }
-    Fangen(h);
-    Fangen(k);
+    steigung = d;
+    return s;
+}
+
+// The bisection stops once the bracket is 1e-11 wide, which leaves the last four or five of the
+// fifteen digits a zero is written with to chance. Newton's steps from the bisection's result
+// reach the Double nearest the sign change; within a bracket this narrow the slope at its
+// start serves every step. A step counts only while it stays in the bracket and does not make
+// |p| larger, so where p' vanishes or the step leaves the bracket, the bisection's result
+// stands. A bracket without a sign change (an interval given too narrow to halve) keeps its
+// midpoint.
+constexpr int kNewtonSchritte = 4;
+
+double Poliert(const PolynomT& p, int grad, const Halbierung& h) {
+    double x = h.m;
+    if (h.va == 0 || h.va * h.vb > 0) return x;
+    long double steigung = 0.0L;
+    long double v = HornerGenau(p, grad, x, steigung);
+    for (int i = 0; i < kNewtonSchritte && v != 0.0L; ++i) {
+        const double y = static_cast<double>(x - v / steigung);
+        if (!(h.a <= y && y <= h.b) || y == x) break;
+        const long double wert = HornerGenau(p, grad, y);
+        if (!(std::fabs(wert) <= std::fabs(v))) break;
+        x = y;
+        v = wert;
+    }
+    return x;
+}
+
+double Gefangen(double x) { return Abs(x - Round(x)) < kFang ? Round(x) : x; }
+
+// A zero of f as reported: written to 15 digits, so polished; the other points are only ever
+// written to a few decimals.
+double Gemeldet(const std::array<PolynomT, 10>& A, int n, const Fund& f) {
+    if (f.klammer.va == 0) return f.x;
+    return Gefangen(Poliert(A[f.stufe], n - f.stufe, f.klammer));
 }
 
 // v / sum |c_k x^k|: the value of p at x relative to the size of what Horner's rule sums there,
@@ -183,9 +212,9 @@ std::vector<double> Gezaehlt(const std::vector<double>& werte) {
 
 double HauptF::GibNullst(const PolynomT& P, double a, double b) {
     const int g = P.grad();
-    Halbierung h{a, b, Vorzeichen(Horner(P, g, a))};
+    Halbierung h{a, b, Vorzeichen(Horner(P, g, a)), Vorzeichen(Horner(P, g, b))};
     Halbieren(P, g, h);
-    return h.m;
+    return Gefangen(Poliert(P, g, h));
 }
 
 void HauptF::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<double>& NS) {
@@ -197,8 +226,10 @@ void HauptF::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<dou
         KPAnzahl = 0;
         return;
     }
-    // A polynomial with an infinite or NaN coefficient has no values to search.
+    // A polynomial with an infinite or NaN coefficient has no values to search. The reader
+    // refuses such a polynomial, but a quotient in the factor form can overflow.
     if (!A[0].IstEndlich()) {
+        KPAnzahl = 0;
         KP.assign(1, 0.0);
         NS.assign(1, 0.0);
         return;
@@ -218,7 +249,8 @@ void HauptF::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<dou
     std::vector<Halbierung> halbierungen;
     std::vector<std::size_t> intervalle;
     // + 0.0 writes the zero of a linear derivative through the origin as 0, not -0.
-    funde.push_back({-A[n - 1].Koeff[0] / A[n - 1].Koeff[1] + 0.0, n - 1});
+    const double linear = -A[n - 1].Koeff[0] / A[n - 1].Koeff[1] + 0.0;
+    funde.push_back({linear, n - 1, {linear, linear, 0, 0, linear}});
     for (int m = n - 2; m >= 0; --m) {
         const int g = n - m;
         const std::size_t u = funde.size();
@@ -233,15 +265,13 @@ void HauptF::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<dou
         intervalle.clear();
         for (std::size_t j = 0; j + 1 < ende.size(); ++j)
             if (vorzeichen[j] * vorzeichen[j + 1] < 0) {
-                halbierungen.push_back({ende[j], ende[j + 1], vorzeichen[j]});
+                halbierungen.push_back({ende[j], ende[j + 1], vorzeichen[j], vorzeichen[j + 1]});
                 intervalle.push_back(j);
             }
-        std::size_t i = 0;
-        for (; i + 1 < halbierungen.size(); i += 2)
-            HalbierenPaar(A[m], g, halbierungen[i], halbierungen[i + 1]);
-        if (i < halbierungen.size()) Halbieren(A[m], g, halbierungen[i]);
+        for (Halbierung& h : halbierungen) Halbieren(A[m], g, h);
         for (std::size_t i = 0; i < halbierungen.size(); ++i) {
-            funde.push_back({halbierungen[i].m, m});
+            const Halbierung& h = halbierungen[i];
+            funde.push_back({Gefangen(h.m), m, h});
             // Interval j lies between point j - 1 and point j.
             const std::size_t j = intervalle[i];
             if (m == 0 && j >= 1) funde[j - 1].nebenWechsel = true;
@@ -259,11 +289,15 @@ void HauptF::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<dou
         bool bleibt = f.stufe <= 2;
         for (int i = 0; i <= oben && !bleibt; ++i) bleibt = IstNullRelativ(*this, A[i], n - i, f.x);
         if (!bleibt) continue;
-        punkte.push_back(f.x);
-        if (f.stufe == 0 ||
-            (!f.nebenWechsel && Abs(RelativerWert(A[0], n, f.x)) < kUnunterscheidbar))
-            nullstellen.push_back(f.x);
+        const bool null = f.stufe == 0 ||
+                          (!f.nebenWechsel && Abs(RelativerWert(A[0], n, f.x)) < kUnunterscheidbar);
+        const double x = null ? Gemeldet(A, n, f) : f.x;
+        punkte.push_back(x);
+        if (null) nullstellen.push_back(x);
     }
+    // Two points closer than the bracket's width may change places in the polish.
+    std::sort(punkte.begin(), punkte.end());
+    std::sort(nullstellen.begin(), nullstellen.end());
     KP = Gezaehlt(punkte);
     NS = Gezaehlt(nullstellen);
 }

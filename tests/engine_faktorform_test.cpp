@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/Text.h"
 #include "shell/HauptF.h"
 
 namespace {
@@ -36,6 +37,58 @@ TEST_F(EngineFaktorform, DivisionByALinearFactor) {
     // Each coefficient but the leading one is snapped to a whole number within 1e-09.
     q.PdurchxminusB(P({0, 1.0000000000002, 0.5}), 0);
     EXPECT_EQ(q.Koeff, K({1, 0.5}));
+    // That bound holds where p's coefficients and the two terms summed are 1 or more; below, it
+    // shrinks with their size, so a small coefficient is not taken for 0, and rounding noise
+    // (here 5e-26 in the constant) still is.
+    const double w2 = std::sqrt(2.0);
+    q.PdurchxminusB(P({0, -2e-10, 0, 1e-10}), -w2);
+    EXPECT_EQ(q.Koeff, K({0, -w2 * 1e-10, 1e-10}));
+}
+
+// Each linear factor shows the zero as the zeros list has it. Later factors come from the
+// quotients, whose zeros drift from f's by far more than the digits written.
+TEST_F(EngineFaktorform, LinearFactorsAreThoseOfTheZerosList) {
+    const PolynomT faelle[] = {
+        P({-819, 2910, -1126, 1842, -2163, -400}),
+        P({-2, 0, 0, 1}),
+        // (x^2 - 2)(x^2 - 3)
+        P({6, 0, -5, 0, 1}),
+        // nine irrational zeros, where 256x^9 - 576x^7 + 432x^5 - 120x^3 + 9x is 0.5
+        P({-0.5, 9, 0, -120, 0, 432, 0, -576, 0, 256}),
+        // (x + 3.99998)(x^2 - 2): divided out as x + 4, which moves the others by 1e-05
+        P({-7.99996, -2, 3.99998, 1}),
+    };
+    for (const PolynomT& p : faelle) {
+        std::vector<double> z;
+        p.Nullstellenmenge(z);
+        std::string faktoren;
+        for (std::size_t k = 1; k < z.size(); ++k) {
+            double x = z[k];
+            w.RundnfAusg(x);
+            if (k > 1) faktoren += " * ";
+            faktoren += x == 0 ? "x" : x > 0 ? "( x-" + Str(x) + ")" : "( x + " + Str(-x) + ")";
+        }
+        const std::string text = p.Faktorform();
+        EXPECT_EQ(text.substr(0, faktoren.size()), faktoren) << p.Term2String();
+        EXPECT_EQ(text.find("( x", faktoren.size()), std::string::npos) << text;
+    }
+    EXPECT_EQ(P({-819, 2910, -1126, 1842, -2163, -400}).NullstellenString(),
+              "-6.24784137091994 , 0.306498976607872 , 1.04788498029464");
+}
+
+// Snapped to whole numbers within an absolute 1e-09, the quotients of these would be multiples
+// of x, and the factor form would show zeros at 0.
+TEST_F(EngineFaktorform, SmallCoefficientsAreNoZeros) {
+    EXPECT_EQ(P({-2e-21, 0, 1e-21}).Faktorform(),
+              "( x + 1.4142135623731) * ( x-1.4142135623731) * 0.000000000000000000001");
+    PolynomT p;
+    p.Koeff[0] = -1;
+    p.Koeff[9] = 1e-21;
+    const std::string text = p.Faktorform();
+    const std::string anfang = "( x-215.443469003188) * (";
+    EXPECT_EQ(text.substr(0, anfang.size()), anfang) << text;
+    EXPECT_EQ(text.find(" * ", anfang.size()), std::string::npos) << text;
+    EXPECT_NE(text.find("0.000000000000000000001x^8  )"), std::string::npos) << text;
 }
 
 TEST_F(EngineFaktorform, FactorForms) {
@@ -55,8 +108,8 @@ TEST_F(EngineFaktorform, FactorForms) {
         {P({0, 0, 1}), "x * x"},
         {P({-3, 2}), "( x-1.5) * 2"},
         {P({2, -3, 0, 1}), "( x + 2) * ( x-1) * ( x-1)"},
-        // zeros relative to the coefficients' size; the bisection ends within 1e-11 of sqrt(2)
-        {P({-2000, 0, 1000}), "( x + 1.41421356236788) * ( x-1.41421356236788) * 1000"},
+        // zeros relative to the coefficients' size, to every digit written
+        {P({-2000, 0, 1000}), "( x + 1.4142135623731) * ( x-1.4142135623731) * 1000"},
         {P({2e10, -3e10, 0, 1e10}), "( x + 2) * ( x-1) * ( x-1) * 10000000000"},
         // a zero within 5e-05 of a whole number is written and divided out as that number
         {P({-2.00001, 1}), "( x-2)"},
@@ -68,7 +121,7 @@ TEST_F(EngineFaktorform, ZeroList) {
     EXPECT_EQ(P({0, -1, 0, 1}).NullstellenString(), "-1 , 0 , 1");
     EXPECT_EQ(P({1, 0, 1}).NullstellenString(), "");
     EXPECT_EQ(P({7}).NullstellenString(), "");
-    EXPECT_EQ(P({-2, 0, 1}).NullstellenString(), "-1.41421356236788 , 1.41421356236788");
+    EXPECT_EQ(P({-2, 0, 1}).NullstellenString(), "-1.4142135623731 , 1.4142135623731");
 }
 
 TEST_F(EngineFaktorform, IntegralAndEnclosedArea) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -88,6 +89,34 @@ TEST_F(EngineSuche, CriticalPointsAndZeros) {
     }
 }
 
+// Every digit written of a zero is right: an irrational zero is the Double nearest to it, not
+// some point within the bisection's 1e-11 of it, and the critical points hold it alike.
+TEST_F(EngineSuche, ZerosAreTheNearestDoubles) {
+    const double w2 = kWurzel2;
+    const double w3 = std::sqrt(3.0);
+    const double w6 = std::sqrt(6.0);
+    const double k2 = 1.2599210498948732;  // the cube root of 2, correctly rounded
+    struct Fall {
+        PolynomT p;
+        std::vector<double> ns;
+    };
+    const Fall faelle[] = {
+        {P({-2, 0, 1}), {2, -w2, w2}},
+        {P({-0.002, 0, 0.001}), {2, -w2, w2}},
+        {P({-2, 0, 0, 1}), {1, k2}},
+        {P({6, 0, -5, 0, 1}), {4, -w3, -w2, w2, w3}},
+        {P({0, -6, 0, 1}), {3, -w6, 0, w6}},
+        // a double zero, found as the zero of f'
+        {Produkt({P({-2, 0, 1}), P({-2, 0, 1})}), {2, -w2, w2}},
+    };
+    for (const Fall& f : faelle) {
+        Suche(f.p);
+        EXPECT_EQ(ns, f.ns) << f.p.Term2String();
+        for (std::size_t k = 1; k < ns.size(); ++k)
+            EXPECT_NE(std::find(kp.begin() + 1, kp.end(), ns[k]), kp.end()) << ns[k];
+    }
+}
+
 // Whether a value counts as zero does not depend on the scale of the coefficients.
 TEST_F(EngineSuche, ScaleDoesNotChangeWhatIsFound) {
     const PolynomT x2minus2 = P({-2, 0, 1});
@@ -144,19 +173,23 @@ TEST_F(EngineSuche, ExtremeCoefficientsEndWithFinitePoints) {
     Suche(P({-1, 5e-324}));  // the search bound is beyond the Double range
     ASSERT_EQ(ns.size(), 2u);
 
+    w.KPAnzahl = 7;
     Suche(P({1, std::numeric_limits<double>::infinity(), 1}));
+    EXPECT_EQ(w.KPAnzahl, 0);
     EXPECT_EQ(kp, (std::vector<double>{0}));
     EXPECT_EQ(ns, (std::vector<double>{0}));
 }
 
 TEST_F(EngineSuche, BisectionEndsForEveryInterval) {
     const double b = 1.0000000000000001e-11;
+    // Too narrow to halve and without a sign change: its midpoint.
     EXPECT_EQ(w.GibNullst(P({-0.3, 1}), 0.2, 0.2 + b), (0.2 + (0.2 + b)) / 2);
     EXPECT_EQ(w.GibNullst(P({-2.00000000001, 1}), 2, 2 + b), 2.0) << "snapped";
+    // Too narrow to halve, but holding the sign change: its midpoint is polished.
+    EXPECT_EQ(w.GibNullst(P({-2, 0, 1}), kWurzel2 - 9e-12, kWurzel2 + 1e-12), kWurzel2);
 
     // Beyond 65536 neighbouring Doubles lie further apart than the width bound.
-    const double z = w.GibNullst(P({-70000.3, 1}), 70000, 70001);
-    EXPECT_NEAR(z, 70000.3, 2e-11);
+    EXPECT_EQ(w.GibNullst(P({-70000.3, 1}), 70000, 70001), 70000.3) << "polished";
     const double a = 1e17;
     const double c = w.GibNullst(P({-a - 8, 1}), a, std::nextafter(a, 1e300));
     EXPECT_TRUE(c == a || c == std::nextafter(a, 1e300));

@@ -1,5 +1,6 @@
 // The search for zeros over random polynomials, measured against the zeros they were built from
-// and against an independent reference: bisection in long double on the same Double coefficients.
+// and against an independent reference: bisection in long double on the same Double coefficients;
+// and the factor form of such polynomials against the zeros list.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/Text.h"
 #include "shell/HauptF.h"
 
 namespace {
@@ -60,6 +62,24 @@ bool Nahe(const std::vector<double>& ns, const std::vector<double>& soll) {
     for (std::size_t k = 0; k < soll.size(); ++k)
         if (std::fabs(ns[k + 1] - soll[k]) > 1e-9 * std::max(1.0, std::fabs(soll[k]))) return false;
     return true;
+}
+
+// The zeros of the linear factors, read back from the factor form's text.
+std::vector<double> Faktornullstellen(const std::string& text) {
+    std::vector<double> z;
+    for (std::size_t i = 0; i < text.size(); i += 3) {
+        if (text.compare(i, 4, "( x-") == 0)
+            z.push_back(Val(text.substr(i + 4)));
+        else if (text.compare(i, 6, "( x + ") == 0)
+            z.push_back(-Val(text.substr(i + 6)));
+        else if (text.compare(i, 1, "x") == 0)
+            z.push_back(0.0);
+        else
+            break;
+        i = text.find(" * ", i);
+        if (i == std::string::npos) break;
+    }
+    return z;
 }
 
 class EngineSucheZufall : public ::testing::Test {
@@ -156,6 +176,39 @@ TEST_F(EngineSucheZufall, WholeNumberZerosComeOutExact) {
         soll.insert(soll.end(), r.begin(), r.end());
         EXPECT_EQ(Nullstellen(p), soll) << p.Term2String();
     }
+}
+
+// The factors divide f one zero after the other, and each quotient's zeros drift from f's; the
+// factors still show f's zeros as the zeros list writes them.
+TEST_F(EngineSucheZufall, FactorFormShowsTheZerosOfTheList) {
+    std::mt19937_64 gen(11);
+    std::uniform_real_distribution<double> lage(-6.0, 6.0);
+    std::uniform_real_distribution<double> skala(-6.0, 6.0);
+    std::uniform_int_distribution<int> grad(2, 9);
+    int faktoren = 0, gleichGeschrieben = 0;
+    for (int fall = 0; fall < 500; ++fall) {
+        std::vector<double> r;
+        const int n = grad(gen);
+        while (static_cast<int>(r.size()) < n) {
+            const double z = lage(gen);
+            if (std::all_of(r.begin(), r.end(), [z](double y) { return std::fabs(y - z) >= 0.4; }))
+                r.push_back(z);
+        }
+        const PolynomT p = AusNullstellen(r, std::pow(10.0L, skala(gen)));
+        const std::vector<double> ns = Nullstellen(p);
+        const std::vector<double> fz = Faktornullstellen(p.Faktorform());
+        ASSERT_EQ(fz.size() + 1, ns.size()) << p.Term2String();
+        for (std::size_t k = 0; k < fz.size(); ++k) {
+            double z = ns[k + 1];
+            w.RundnfAusg(z);
+            EXPECT_NEAR(fz[k], z, 1e-11 * std::max(1.0, std::fabs(z))) << p.Term2String();
+            ++faktoren;
+            gleichGeschrieben += Str(fz[k]) == Str(z);
+        }
+    }
+    RecordProperty("factors", faktoren);
+    RecordProperty("written_alike", gleichGeschrieben);
+    EXPECT_GE(gleichGeschrieben, faktoren * 995 / 1000);
 }
 
 }  // namespace
