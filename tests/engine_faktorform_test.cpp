@@ -7,17 +7,9 @@
 
 #include "framework/Text.h"
 #include "shell/HauptF.h"
+#include "tests/engine_polynome.h"
 
 namespace {
-
-PolynomT P(std::initializer_list<double> k) {
-    PolynomT p;
-    int i = 0;
-    for (double c : k) p.Koeff[i++] = c;
-    return p;
-}
-
-std::array<double, 10> K(std::initializer_list<double> k) { return P(k).Koeff; }
 
 class EngineFaktorform : public ::testing::Test {
 protected:

@@ -7,15 +7,9 @@
 #include <vector>
 
 #include "shell/HauptF.h"
+#include "tests/engine_polynome.h"
 
 namespace {
-
-PolynomT P(std::initializer_list<double> k) {
-    PolynomT p;
-    int i = 0;
-    for (double c : k) p.Koeff[i++] = c;
-    return p;
-}
 
 struct Fenster {
     double xmin, xmax, ymin, ymax;

@@ -6,17 +6,9 @@
 #include <vector>
 
 #include "shell/HauptF.h"
+#include "tests/engine_polynome.h"
 
 namespace {
-
-PolynomT P(std::initializer_list<double> k) {
-    PolynomT p;
-    int i = 0;
-    for (double c : k) p.Koeff[i++] = c;
-    return p;
-}
-
-std::array<double, 10> K(std::initializer_list<double> k) { return P(k).Koeff; }
 
 // The point arrays as the caller makes them: upper bound 9, the count in xs(0).
 PolynomT Durch(std::initializer_list<std::pair<double, double>> punkte) {

@@ -8,15 +8,9 @@
 
 #include "framework/Text.h"
 #include "shell/HauptF.h"
+#include "tests/engine_polynome.h"
 
 namespace {
-
-PolynomT P(std::initializer_list<double> k) {
-    PolynomT p;
-    int i = 0;
-    for (double c : k) p.Koeff[i++] = c;
-    return p;
-}
 
 std::string Wiederholt(const std::string& teil, int n, const std::string& sep) {
     std::string s;

@@ -5,18 +5,9 @@
 #include <limits>
 
 #include "engine/PolynomT.h"
+#include "tests/engine_polynome.h"
 
 namespace {
-
-// Coefficients from x^0 upwards.
-PolynomT P(std::initializer_list<double> k) {
-    PolynomT p;
-    int i = 0;
-    for (double c : k) p.Koeff[i++] = c;
-    return p;
-}
-
-std::array<double, 10> K(std::initializer_list<double> k) { return P(k).Koeff; }
 
 PolynomT MitFenster(PolynomT p, double w) {
     p.xmin = w;
