@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "engine/HornerGenau.h"
 #include "framework/Text.h"
 #include "shell/HauptF.h"
 
@@ -13,18 +14,6 @@ namespace {
 double Gefangen(double summe, double schranke) {
     const double ganz = Round(summe);
     return Abs(summe - ganz) < schranke ? ganz : summe;
-}
-
-// Horner's rule in long double, with the slope.
-long double WertGenau(const PolynomT& p, int grad, double x, long double& steigung) {
-    long double s = 0.0L;
-    long double d = 0.0L;
-    for (int i = grad; i >= 0; --i) {
-        d = d * x + s;
-        s = s * x + p.Koeff[i];
-    }
-    steigung = d;
-    return s;
 }
 
 // Each division leaves the quotient's coefficients a little off, so its zeros drift from those
@@ -43,12 +32,12 @@ double AnFAngeglichen(const PolynomT& f, double z) {
     const double b = z + d;
     double x = z;
     long double steigung = 0.0L;
-    long double v = WertGenau(f, grad, x, steigung);
+    long double v = HornerGenau(f, grad, x, steigung);
     for (int i = 0; i < kAngleichSchritte && v != 0.0L; ++i) {
         const double y = static_cast<double>(x - v / steigung);
         if (!(a <= y && y <= b) || y == x) break;
         long double neueSteigung = 0.0L;
-        const long double wert = WertGenau(f, grad, y, neueSteigung);
+        const long double wert = HornerGenau(f, grad, y, neueSteigung);
         if (!(std::fabs(wert) <= std::fabs(v))) break;
         x = y;
         v = wert;

@@ -9,6 +9,7 @@
 #include <limits>
 #include <vector>
 
+#include "engine/HornerGenau.h"
 #include "framework/Text.h"
 #include "shell/HauptF.h"
 
@@ -92,26 +93,6 @@ void Schritt(Halbierung& h, double wert) {
 void Halbieren(const PolynomT& p, int grad, Halbierung& h) {
     h.m = Mitte(h.a, h.b);
     for (int n = 0; Weiter(h, n); ++n) Schritt(h, Horner(p, grad, h.m));
-}
-
-// Horner's rule in long double on the Double coefficients: next to a zero, where the Double sum
-// is mostly rounding, it still tells which of two neighbouring Doubles lies nearer the zero.
-long double HornerGenau(const PolynomT& p, int grad, double x) {
-    long double s = 0.0L;
-    for (int i = grad; i >= 0; --i) s = s * x + p.Koeff[i];
-    return s;
-}
-
-// The same with the slope, in one pass.
-long double HornerGenau(const PolynomT& p, int grad, double x, long double& steigung) {
-    long double s = 0.0L;
-    long double d = 0.0L;
-    for (int i = grad; i >= 0; --i) {
-        d = d * x + s;
-        s = s * x + p.Koeff[i];
-    }
-    steigung = d;
-    return s;
 }
 
 // The bisection stops once the bracket is 1e-11 wide, which leaves the last four or five of the
