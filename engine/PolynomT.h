@@ -15,7 +15,7 @@
 #include <vector>
 
 class PolynomT {
-public:
+  public:
     std::array<double, 10> Koeff{};
     double xmin = 0.0;
     double xmax = 0.0;
@@ -73,6 +73,6 @@ public:
     // follow IEEE rules, so an overflow (or interpolation through equal x values) shows here.
     bool IstEndlich() const;
 
-private:
+  private:
     void Prim(int n, const std::vector<double>& xs);
 };

@@ -26,8 +26,8 @@ void PolynomT::Prim(int n, const std::vector<double>& xs) {
 void PolynomT::Interpol(const std::vector<double>& xs, const std::vector<double>& ys) {
     // No point beyond either array, nor beyond the nine the arrays are made for.
     const auto grenze = static_cast<std::int32_t>(std::min(xs.size(), ys.size())) - 1;
-    const std::int32_t anzahl = std::clamp(ToInt32(xs.empty() ? 0.0 : xs[0]), 0,
-                                           std::clamp(grenze, 0, 9));
+    const std::int32_t anzahl =
+        std::clamp(ToInt32(xs.empty() ? 0.0 : xs[0]), 0, std::clamp(grenze, 0, 9));
     PolynomT p;
     PolynomT d;
     PolynomT b;

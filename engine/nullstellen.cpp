@@ -24,7 +24,9 @@ constexpr double kGroessteZahl = std::numeric_limits<double>::max();
 
 // Signs rather than the product of two values: a product can underflow to 0 or overflow.
 // NaN has no sign.
-int Vorzeichen(double v) { return (v > 0.0) - (v < 0.0); }
+int Vorzeichen(double v) {
+    return (v > 0.0) - (v < 0.0);
+}
 
 // Horner's rule from the degree down. For finite x it gives exactly FWert's value (the leading
 // zero coefficients only add exact zeros there) at a fraction of the cost.
@@ -120,7 +122,9 @@ double Poliert(const PolynomT& p, int grad, const Halbierung& h) {
     return x;
 }
 
-double Gefangen(double x) { return Abs(x - Round(x)) < kFang ? Round(x) : x; }
+double Gefangen(double x) {
+    return Abs(x - Round(x)) < kFang ? Round(x) : x;
+}
 
 // A zero of f as reported: written to 15 digits, so polished; the other points are only ever
 // written to a few decimals.

@@ -41,7 +41,9 @@ constexpr std::array<Regel, 16> kRegeln = {{{"++", "+"},
 constexpr std::array<Regel, 4> kZusammenfassen = {
     {{"xxxxx", "x^5"}, {"xxxx", "x^4"}, {"xxx", "x^3"}, {"xx", "x^2"}}};
 
-bool HatVorzeichen(std::string_view t) { return t.find_first_of("+-") != std::string_view::npos; }
+bool HatVorzeichen(std::string_view t) {
+    return t.find_first_of("+-") != std::string_view::npos;
+}
 
 // A run of six to nine x is the power of its length; ten or more is a degree above 9.
 bool LangeReihenSetzen(std::string& s) {

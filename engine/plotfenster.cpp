@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "framework/Text.h"
 #include "engine/PolynomT.h"
+#include "framework/Text.h"
 
 namespace {
 

@@ -36,9 +36,13 @@ double PolynomT::FWert(double x) const {
     return s;
 }
 
-bool PolynomT::IstNull() const { return grad() == -1; }
+bool PolynomT::IstNull() const {
+    return grad() == -1;
+}
 
-bool PolynomT::IstKonstant() const { return grad() < 1; }
+bool PolynomT::IstKonstant() const {
+    return grad() < 1;
+}
 
 void PolynomT::Diff(const PolynomT& a, const PolynomT& b) {
     PolynomT t;

@@ -6,7 +6,9 @@
 #include "framework/Text.h"
 #include "shell/HauptF.h"
 
-bool HauptF::IstNull(double v) { return Abs(v) < 1e-08; }
+bool HauptF::IstNull(double v) {
+    return Abs(v) < 1e-08;
+}
 
 double HauptF::Runden(double x) {
     const double d = x - Round(x);

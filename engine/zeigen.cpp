@@ -1,4 +1,6 @@
 #include "engine/PolynomT.h"
 #include "framework/Dialogs.h"
 
-void PolynomT::zeigen() const { MsgBox(Term2String()); }
+void PolynomT::zeigen() const {
+    MsgBox(Term2String());
+}

@@ -35,7 +35,7 @@ struct Image {
 };
 
 class RectControl : public PropertyObject {
-public:
+  public:
     RectControl();
     ~RectControl() override;
     RectControl(const RectControl&) = delete;
@@ -65,7 +65,7 @@ public:
     void AttachTo(Window& window, std::string name);
     void SetHandler(Event event, std::function<void()> handler);
 
-protected:
+  protected:
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     virtual void CreateWidget() = 0;
     std::unique_ptr<Impl> impl_;
@@ -74,7 +74,7 @@ protected:
 
 // Text-bearing controls share Text and the explicit text settings that records do not hold.
 class TextControl : public RectControl {
-public:
+  public:
     std::string Text() const;
     void SetText(std::string_view text);  // raises TextChange (or TextChanged) like a user edit
     void SetTextSize(float size);
@@ -84,51 +84,51 @@ public:
 };
 
 class TextField : public TextControl {
-public:
+  public:
     const char* ClassName() const override { return "TextField"; }
     PropertyType TypeOf(std::string_view name) const override;
     bool ReadOnly() const;
 
-protected:
+  protected:
     void CreateWidget() override;
 };
 
 class TextArea : public TextControl {
-public:
+  public:
     const char* ClassName() const override { return "TextArea"; }
     PropertyType TypeOf(std::string_view name) const override;
     void SetLineSpacing(double spacing);
     double LineSpacing() const;
 
-protected:
+  protected:
     void CreateWidget() override;
 };
 
 class Label : public TextControl {
-public:
+  public:
     const char* ClassName() const override { return "Label"; }
     PropertyType TypeOf(std::string_view name) const override;
 
-protected:
+  protected:
     void CreateWidget() override;
 };
 
 // Its Text is the caption (the record's Caption).
 class PushButton : public TextControl {
-public:
+  public:
     const char* ClassName() const override { return "PushButton"; }
     PropertyType TypeOf(std::string_view name) const override;
     // Presses the button as a click would (only when it is enabled and visible).
     void Push();
 
-protected:
+  protected:
     void CreateWidget() override;
 };
 
 // Editable: its text can be any text, not only one of its entries. TextChanged is raised for
 // every change of the text, a chosen entry or typing.
 class ComboBox : public TextControl {
-public:
+  public:
     const char* ClassName() const override { return "ComboBox"; }
     PropertyType TypeOf(std::string_view name) const override;
     std::vector<std::string> Entries() const;
@@ -136,12 +136,12 @@ public:
     // Chooses entry `index` as the user would.
     void Choose(std::int32_t index);
 
-protected:
+  protected:
     void CreateWidget() override;
 };
 
 class Canvas : public RectControl {
-public:
+  public:
     const char* ClassName() const override { return "Canvas"; }
     PropertyType TypeOf(std::string_view name) const override;
     // Requests a repaint; the Paint event follows (at once when `immediately` is true).
@@ -150,18 +150,18 @@ public:
     using PaintHandler = std::function<void(Graphics&, const std::vector<Rect>&)>;
     void SetPaintHandler(PaintHandler handler);
 
-protected:
+  protected:
     void CreateWidget() override;
 };
 
 // A pair of arrow buttons raising Up and Down.
 class UpDownArrows : public RectControl {
-public:
+  public:
     const char* ClassName() const override { return "UpDownArrows"; }
     PropertyType TypeOf(std::string_view name) const override;
     void PressUp();
     void PressDown();
 
-protected:
+  protected:
     void CreateWidget() override;
 };

@@ -14,14 +14,14 @@ struct FolderItem {
 void MsgBox(const std::string& text);
 
 class MessageDialogButton {
-public:
+  public:
     std::string Caption;
     bool Visible = false;
     bool Default = false;
 };
 
 class MessageDialog {
-public:
+  public:
     MessageDialog();
     int Icon = 0;
     std::string Message;
@@ -35,12 +35,13 @@ public:
 };
 
 // The system's save and open dialogs; std::nullopt when the user cancels.
-std::optional<FolderItem> GetSaveFolderItem(const std::string& filter, const std::string& defaultName);
+std::optional<FolderItem> GetSaveFolderItem(const std::string& filter,
+                                            const std::string& defaultName);
 std::optional<FolderItem> GetOpenFolderItem(const std::string& filter);
 
 // The one seam between the program's dialogs and what shows them.
 class DialogHost {
-public:
+  public:
     enum class Answer { Action, Alternate, Cancel };
     virtual ~DialogHost() = default;
     virtual void ShowMessage(const std::string& text) = 0;

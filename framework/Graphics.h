@@ -7,7 +7,7 @@
 #include "framework/Properties.h"
 
 class Graphics {
-public:
+  public:
     struct Impl;
     explicit Graphics(Impl& impl);
     ~Graphics();
@@ -20,6 +20,6 @@ public:
     void FillRect(int x, int y, int width, int height);
     void DrawLine(int x1, int y1, int x2, int y2);
 
-private:
+  private:
     Impl& impl_;
 };

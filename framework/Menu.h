@@ -10,14 +10,14 @@
 #include <vector>
 
 class MenuItem {
-public:
+  public:
     MenuItem();
     virtual ~MenuItem();
     MenuItem(const MenuItem&) = delete;
     MenuItem& operator=(const MenuItem&) = delete;
 
     std::string Name;
-    std::string Text;  // "&" marks the access key; "-" makes a separator
+    std::string Text;                             // "&" marks the access key; "-" makes a separator
     std::optional<std::string> KeyboardShortcut;  // "Cmd+Q" style; unset: none assigned
     bool AutoEnable = false;
     bool Visible = false;
@@ -35,7 +35,7 @@ public:
     // Chooses the entry as the user would.
     void Choose();
 
-private:
+  private:
     std::vector<std::unique_ptr<MenuItem>> children_;
 };
 

@@ -9,7 +9,9 @@ namespace {
 
 constexpr int kStellen = 15;  // significant digits of Str(Double)
 
-bool IstFolgebyte(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IstFolgebyte(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 // Byte offset of the character at position `pos` (from 1); text.size() past the end.
 std::size_t ByteVon(std::string_view text, std::int32_t pos) {
@@ -106,7 +108,8 @@ double Val(std::string_view text) {
     }
     if (!ziffer) return 0.0;
     double wert = 0.0;
-    auto res = std::from_chars(text.data() + anfang, text.data() + i, wert, std::chars_format::fixed);
+    auto res =
+        std::from_chars(text.data() + anfang, text.data() + i, wert, std::chars_format::fixed);
     if (res.ec == std::errc::result_out_of_range)
         wert = ganzNichtNull ? std::numeric_limits<double>::infinity() : 0.0;
     return negativ ? -wert : wert;
@@ -136,7 +139,9 @@ std::string Left(std::string_view text, std::int32_t count) {
     return std::string(text.substr(0, ByteVon(text, count + 1)));
 }
 
-std::int32_t Len(std::string_view text) { return ZeichenBis(text, text.size()); }
+std::int32_t Len(std::string_view text) {
+    return ZeichenBis(text, text.size());
+}
 
 std::string Chr(std::int32_t code) {
     std::string out;
@@ -160,11 +165,21 @@ std::string Chr(std::int32_t code) {
     return out;
 }
 
-double Round(double x) { return std::round(x); }
-double Abs(double x) { return std::fabs(x); }
-double Min(double a, double b) { return b < a ? b : a; }
-double Max(double a, double b) { return b > a ? b : a; }
-double Pow(double base, double exponent) { return std::pow(base, exponent); }
+double Round(double x) {
+    return std::round(x);
+}
+double Abs(double x) {
+    return std::fabs(x);
+}
+double Min(double a, double b) {
+    return b < a ? b : a;
+}
+double Max(double a, double b) {
+    return b > a ? b : a;
+}
+double Pow(double base, double exponent) {
+    return std::pow(base, exponent);
+}
 
 std::int32_t ToInt32(double x) {
     if (std::isnan(x)) return 0;

@@ -9,21 +9,21 @@
 // Writes aside and replaces the file only on Close, once everything is written, so a failed
 // save never leaves a half-written or empty file behind.
 class TextOutputStream {
-public:
+  public:
     static std::unique_ptr<TextOutputStream> Create(const FolderItem& file);
-    ~TextOutputStream();  // without Close, the file stays as it was
+    ~TextOutputStream();                      // without Close, the file stays as it was
     void WriteLine(const std::string& text);  // the text and a line end ("\n")
     void Close();
 
     struct Impl;
     explicit TextOutputStream(std::unique_ptr<Impl> impl);
 
-private:
+  private:
     std::unique_ptr<Impl> impl_;
 };
 
 class TextInputStream {
-public:
+  public:
     static std::unique_ptr<TextInputStream> Open(const FolderItem& file);
     ~TextInputStream();
     std::string ReadAll();  // the whole content unchanged, line ends included
@@ -32,6 +32,6 @@ public:
     struct Impl;
     explicit TextInputStream(std::unique_ptr<Impl> impl);
 
-private:
+  private:
     std::unique_ptr<Impl> impl_;
 };

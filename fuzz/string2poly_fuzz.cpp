@@ -22,7 +22,9 @@ void Pruefe(bool bedingung, const char* was, const std::string& text) {
     std::abort();
 }
 
-double Gezeigt(double c) { return c < 0 ? -Val(Str(-c)) : Val(Str(c)); }
+double Gezeigt(double c) {
+    return c < 0 ? -Val(Str(-c)) : Val(Str(c));
+}
 
 }  // namespace
 
@@ -40,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool ok = false;
     w.String2Poly(ziel, text, ok);
     Pruefe(w.wzaehler <= 501, "beyond the step cap", text);
-    Pruefe(ziel.xmin == -3 && ziel.xmax == 4 && ziel.ymin == -5 && ziel.ymax == 6,
-           "window changed", text);
+    Pruefe(ziel.xmin == -3 && ziel.xmax == 4 && ziel.ymin == -5 && ziel.ymax == 6, "window changed",
+           text);
     if (!ok) {
         Pruefe(ziel.Koeff == vorher.Koeff, "rejected, but the target changed", text);
         return 0;

@@ -30,7 +30,7 @@
 class Graphics;
 
 class HauptF : public Window {
-public:
+  public:
     // Creates the window's state at its initial values and registers it as the open window;
     // building it (Layout, CreateControls, Open) is Window::Constructor's work. Only HauptF()
     // and tests of the engine create one.
@@ -38,22 +38,22 @@ public:
     ~HauptF() override;
 
     // ---- State (initial values as a new window holds them) ----
-    std::optional<PolynomT> PPP;                            // f; nil until Init
-    std::int32_t wzaehler = 0;                              // the parser's step counter
-    std::array<std::array<double, 51>, 4> WertTab{};        // x, f, f', f'' at point k (1..50)
-    std::array<std::array<std::string, 11>, 5> StringTab{}; // texts of the value grid, 1-based
-    std::int32_t links = 0;                                 // first point shown in the grid
-    std::int32_t rechts = 0;                                // last point shown in the grid
-    std::vector<double> KPMenge = {0.0};                    // critical points, counted array
-    std::int32_t KPAnzahl = 0;                              // number of critical points
-    std::array<std::optional<PolynomT>, 3> PP;              // f, f', f''; nil until Init
-    std::optional<PolynomT> Pg;                             // g
-    std::optional<PolynomT> Ph;                             // h
-    std::int32_t PZeiger = 0;                               // browse index into PListe
-    std::int32_t Stellenzahl = 1;                           // decimals shown, 0: whole numbers
-    std::vector<std::string> PListe = {""};                 // polynomial list; Init makes it "0"
-    std::array<std::optional<PolynomT>, 10> Poly;           // scratch polynomials of the shift
-    std::array<std::array<std::int32_t, 10>, 10> BinKoeff{}; // binomial coefficients C(i, j)
+    std::optional<PolynomT> PPP;                              // f; nil until Init
+    std::int32_t wzaehler = 0;                                // the parser's step counter
+    std::array<std::array<double, 51>, 4> WertTab{};          // x, f, f', f'' at point k (1..50)
+    std::array<std::array<std::string, 11>, 5> StringTab{};   // texts of the value grid, 1-based
+    std::int32_t links = 0;                                   // first point shown in the grid
+    std::int32_t rechts = 0;                                  // last point shown in the grid
+    std::vector<double> KPMenge = {0.0};                      // critical points, counted array
+    std::int32_t KPAnzahl = 0;                                // number of critical points
+    std::array<std::optional<PolynomT>, 3> PP;                // f, f', f''; nil until Init
+    std::optional<PolynomT> Pg;                               // g
+    std::optional<PolynomT> Ph;                               // h
+    std::int32_t PZeiger = 0;                                 // browse index into PListe
+    std::int32_t Stellenzahl = 1;                             // decimals shown, 0: whole numbers
+    std::vector<std::string> PListe = {""};                   // polynomial list; Init makes it "0"
+    std::array<std::optional<PolynomT>, 10> Poly;             // scratch polynomials of the shift
+    std::array<std::array<std::int32_t, 10>, 10> BinKoeff{};  // binomial coefficients C(i, j)
     // The entries of PListe as a set, kept in step with every change of the list, so that the
     // test for an entry does not walk the list (loading a long file stays linear).
     std::unordered_set<std::string> PListeMenge;

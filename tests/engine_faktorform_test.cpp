@@ -12,7 +12,7 @@
 namespace {
 
 class EngineFaktorform : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { w.InitZustand(); }
     class HauptF w;
 };

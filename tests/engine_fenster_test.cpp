@@ -15,7 +15,9 @@ struct Fenster {
     double xmin, xmax, ymin, ymax;
 };
 
-Fenster Von(const PolynomT& p) { return {p.xmin, p.xmax, p.ymin, p.ymax}; }
+Fenster Von(const PolynomT& p) {
+    return {p.xmin, p.xmax, p.ymin, p.ymax};
+}
 
 void ErwarteGueltig(const PolynomT& p) {
     EXPECT_TRUE(std::isfinite(p.xmax - p.xmin)) << p.Term2String();
@@ -25,7 +27,7 @@ void ErwarteGueltig(const PolynomT& p) {
 }
 
 class EngineFenster : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { w.InitZustand(); }
     class HauptF w;
 };

@@ -25,7 +25,7 @@ PolynomT Durch(std::initializer_list<std::pair<double, double>> punkte) {
 }
 
 class EngineInterpolation : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { w.InitZustand(); }
     class HauptF w;
 };
@@ -35,9 +35,10 @@ TEST_F(EngineInterpolation, StateOfANewShift) {
         ASSERT_TRUE(w.Poly[i].has_value());
         EXPECT_TRUE(w.Poly[i]->IstNull());
         for (int j = 0; j <= 9; ++j) {
-            const int c = j > i ? 0 : static_cast<int>(std::lround(std::tgamma(i + 1) /
-                                                                     (std::tgamma(j + 1) *
-                                                                      std::tgamma(i - j + 1))));
+            const int c =
+                j > i ? 0
+                      : static_cast<int>(std::lround(
+                            std::tgamma(i + 1) / (std::tgamma(j + 1) * std::tgamma(i - j + 1))));
             EXPECT_EQ(w.BinKoeff[i][j], c) << i << " " << j;
         }
     }

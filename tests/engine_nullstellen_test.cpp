@@ -30,7 +30,7 @@ PolynomT Produkt(std::initializer_list<PolynomT> faktoren) {
 const double kWurzel2 = std::sqrt(2.0);
 
 class EngineSuche : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { w.InitZustand(); }
     void Suche(const PolynomT& p) { w.FindeKP(p, kp, ns); }
     class HauptF w;
@@ -66,8 +66,8 @@ TEST_F(EngineSuche, CriticalPointsAndZeros) {
         {P({0, -1, 0, 1}), {5, -1, -std::sqrt(1.0 / 3), 0, std::sqrt(1.0 / 3), 1}, {3, -1, 0, 1}},
         {P({70000, -70001, 1}), {3, 1, 35000.5, 70000}, {2, 1, 70000}},
         {P({4, 0, -5, 0, 1}),
-         {9, -2, -std::sqrt(2.5), -1, -std::sqrt(5.0 / 6), 0, std::sqrt(5.0 / 6), 1,
-          std::sqrt(2.5), 2},
+         {9, -2, -std::sqrt(2.5), -1, -std::sqrt(5.0 / 6), 0, std::sqrt(5.0 / 6), 1, std::sqrt(2.5),
+          2},
          {4, -2, -1, 1, 2}},
     };
     for (const Fall& f : faelle) {

@@ -43,8 +43,8 @@ std::optional<std::vector<double>> Referenz(const PolynomT& p, const std::vector
     std::vector<double> z;
     for (std::size_t k = 0; k < r.size(); ++k) {
         long double a = k == 0 ? r[0] - 1 - std::fabs(r[0]) : (r[k - 1] + 0.5L * (r[k] - r[k - 1]));
-        long double b = k + 1 == r.size() ? r[k] + 1 + std::fabs(r[k])
-                                          : (r[k] + 0.5L * (r[k + 1] - r[k]));
+        long double b =
+            k + 1 == r.size() ? r[k] + 1 + std::fabs(r[k]) : (r[k] + 0.5L * (r[k + 1] - r[k]));
         const bool fa = WertL(p, a) > 0;
         if (fa == (WertL(p, b) > 0)) return std::nullopt;
         for (int i = 0; i < 200; ++i) {
@@ -83,7 +83,7 @@ std::vector<double> Faktornullstellen(const std::string& text) {
 }
 
 class EngineSucheZufall : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { w.InitZustand(); }
     std::vector<double> Nullstellen(const PolynomT& p) {
         std::vector<double> kp = {0.0}, ns = {0.0};

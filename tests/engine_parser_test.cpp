@@ -19,7 +19,7 @@ std::string Wiederholt(const std::string& teil, int n, const std::string& sep) {
 }
 
 class EngineText2Poly : public ::testing::Test {
-protected:
+  protected:
     // A target with coefficients and a window of its own, to see that a rejection leaves both.
     PolynomT Ziel() const {
         PolynomT t = P({9, 8, 7});
@@ -189,10 +189,18 @@ TEST_F(EngineText2Poly, WritingAndReadingAgainChangesNothing) {
         PolynomT p;
         for (double& k : p.Koeff) {
             switch (art(gen)) {
-                case 0: k = 0; break;
-                case 1: k = std::round(mantisse(gen)); break;
-                case 2: k = mantisse(gen) * std::pow(10.0, exponent(gen)); break;
-                default: k = mantisse(gen); break;
+                case 0:
+                    k = 0;
+                    break;
+                case 1:
+                    k = std::round(mantisse(gen));
+                    break;
+                case 2:
+                    k = mantisse(gen) * std::pow(10.0, exponent(gen));
+                    break;
+                default:
+                    k = mantisse(gen);
+                    break;
             }
         }
         const std::string text = p.Term2String();
@@ -230,7 +238,7 @@ TEST_F(EngineText2Poly, ReplacementRoutineAndFilter) {
     std::mt19937 gen(3);
     const std::string alphabet = "x^+-*2.";
     const std::pair<std::string, std::string> regeln[] = {
-        {"++", "+"}, {"+-", "-"}, {"--", "+"}, {"***", "**"}, {"**", "^"}, {"*", ""},
+        {"++", "+"},   {"+-", "-"},      {"--", "+"},    {"***", "**"}, {"**", "^"}, {"*", ""},
         {"x^2", "xx"}, {"x^5", "xxxxx"}, {"xxx", "x^3"}, {"xx", "x^2"}, {"-+", "-"}};
     for (int i = 0; i < 4000; ++i) {
         std::string s;

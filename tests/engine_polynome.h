@@ -13,4 +13,6 @@ inline PolynomT P(std::initializer_list<double> k) {
     return p;
 }
 
-inline std::array<double, 10> K(std::initializer_list<double> k) { return P(k).Koeff; }
+inline std::array<double, 10> K(std::initializer_list<double> k) {
+    return P(k).Koeff;
+}
