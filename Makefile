@@ -1,18 +1,24 @@
 # make run   builds and starts the program
 # make test  builds and runs every test: a warnings-as-errors build, then a sanitizer build
-.PHONY: run test build deps bench fuzz clean
+.PHONY: run test program build deps bench fuzz clean
 
 deps:
 	@bash scripts/install-deps.sh
+
+# The program alone: tests and benchmarks are built by `make test` and `make bench`.
+program: deps
+	@cmake --preset normal >/dev/null
+	@cmake --build --preset normal --target vemtarix
 
 build: deps
 	@cmake --preset normal >/dev/null
 	@cmake --build --preset normal
 
-run: build
+run: program
 	./build/normal/vemtarix
 
 test: deps
+	bash scripts/check-format.sh
 	cmake --preset ci
 	cmake --build --preset ci
 	ctest --preset ci
