@@ -10,17 +10,9 @@
 #include <map>
 #include <optional>
 
-#include "framework/ControlAdapter.h"
 #include "framework/Errors.h"
+#include "framework/Internals.h"
 #include "framework/Window.h"
-
-// Glue with the other framework files (they hold Qt types, so they live in no header).
-void InstallWidget(RectControl& control, QWidget* widget, std::unique_ptr<ControlAdapter> adapter);
-QWidget* WidgetOf(const RectControl& control);
-QWidget* ClientAreaOf(Window& window);
-Image ImageOf(QWidget* widget);
-double FontPixelSize(float size, std::uint8_t unit);
-QFont FontFor(const std::string& face, double pixelSize, bool bold, bool italic, bool underline);
 
 struct RectControl::Impl {
     QPointer<QWidget> widget;
@@ -47,13 +39,7 @@ struct RectControl::Impl {
 
 namespace {
 
-template <class T>
-T Get(const PropertyObject& object, std::string_view name, T fallback) {
-    if (!object.HasProperty(name)) return fallback;
-    return std::get<T>(object.Property(name));
-}
-
-// The same with one search, for the control's own member functions, which see its values.
+// Get with one search, for the control's own member functions, which see its values.
 using Values = std::map<std::string, PropertyValue, std::less<>>;
 template <class T>
 T Get(const Values& values, std::string_view name, T fallback) {
