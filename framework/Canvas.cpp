@@ -64,7 +64,7 @@ Graphics::Graphics(Impl& impl) : impl_(impl) {}
 Graphics::~Graphics() = default;
 
 void Graphics::ForeColor(Color color) {
-    impl_.colour = QColor(color.red, color.green, color.blue);
+    impl_.colour = ToQColor(color);
 }
 void Graphics::PenWidth(int width) {
     impl_.penWidth = std::max(1, width);

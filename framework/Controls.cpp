@@ -39,13 +39,7 @@ struct RectControl::Impl {
 
 namespace {
 
-// Get with one search, for the control's own member functions, which see its values.
 using Values = std::map<std::string, PropertyValue, std::less<>>;
-template <class T>
-T Get(const Values& values, std::string_view name, T fallback) {
-    auto it = values.find(name);
-    return it == values.end() ? fallback : std::get<T>(it->second);
-}
 
 // The member of `bounds` that the geometry property `name` sets, or nullptr for another one.
 int* BoundsField(Rect& bounds, std::string_view name) {
@@ -54,10 +48,6 @@ int* BoundsField(Rect& bounds, std::string_view name) {
     if (name == "Width") return &bounds.width;
     if (name == "Height") return &bounds.height;
     return nullptr;
-}
-
-QColor ToQColor(const Color& c) {
-    return QColor(c.red, c.green, c.blue);
 }
 
 }  // namespace

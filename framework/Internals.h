@@ -3,10 +3,12 @@
 // include this header, so it may show Qt types; nothing outside framework/ sees it. Each function
 // is declared here once and defined once, in the file named above its group.
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 #include <exception>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -28,11 +30,23 @@ inline QString ToQ(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+inline QColor ToQColor(const Color& c) {
+    return QColor(c.red, c.green, c.blue);
+}
+
 // The value last set for a property, or `fallback` while it was never set.
 template <class T>
 T Get(const PropertyObject& object, std::string_view name, T fallback) {
     if (!object.HasProperty(name)) return fallback;
     return std::get<T>(object.Property(name));
+}
+
+// The same with one search, for an object's own member functions, which see its values.
+template <class T>
+T Get(const std::map<std::string, PropertyValue, std::less<>>& values, std::string_view name,
+      T fallback) {
+    auto it = values.find(name);
+    return it == values.end() ? fallback : std::get<T>(it->second);
 }
 
 // ---- Controls and their widgets (Controls.cpp) ----

@@ -157,7 +157,7 @@ void Window::ApplyBackColor() {
     if (own) {
         const Color c = Get(*this, "BackColor", Color{255, 255, 255});
         QPalette palette = client->palette();
-        palette.setColor(QPalette::Window, QColor(c.red, c.green, c.blue));
+        palette.setColor(QPalette::Window, ToQColor(c));
         client->setPalette(palette);
     }
 }
