@@ -17,14 +17,23 @@ build: deps
 run: program
 	./build/normal/vemtarix
 
+# Besides CTest's one process per test, the test binary runs once as one process in a shuffled
+# order, so that a test that depends on what an earlier one left behind shows. The order is new
+# every run and its seed is printed; SEED=n make test runs that order again.
+shuffled = seed=$${SEED:-$$(( $$(od -An -N2 -tu2 /dev/urandom) % 99999 + 1 ))}; \
+	echo "== one process, shuffled with --gtest_random_seed=$$seed"; \
+	$(1) --gtest_shuffle --gtest_random_seed=$$seed --gtest_brief=1
+
 test: deps
 	bash scripts/check-format.sh
 	cmake --preset ci
 	cmake --build --preset ci
 	ctest --preset ci
+	@$(call shuffled,./build/ci/tests/vemtarix_tests)
 	cmake --preset sanitize
 	cmake --build --preset sanitize
 	ASAN_OPTIONS=detect_leaks=0 ctest --preset sanitize
+	@$(call shuffled,env ASAN_OPTIONS=detect_leaks=0 ./build/sanitize/tests/vemtarix_tests)
 
 bench: build
 	@for b in build/normal/bench/*_bench; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done

@@ -10,15 +10,11 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "framework/ControlAdapter.h"
 #include "framework/Controls.h"
 #include "framework/Graphics.h"
+#include "framework/Internals.h"
 #include "framework/Runtime.h"
 #include "framework/Window.h"
-
-void InstallWidget(RectControl& control, QWidget* widget, std::unique_ptr<ControlAdapter> adapter);
-QWidget* WidgetOf(const RectControl& control);
-QWidget* NewWidgetParent(const RectControl& control);
 
 struct Graphics::Impl {
     QPainter& painter;
@@ -68,7 +64,7 @@ Graphics::Graphics(Impl& impl) : impl_(impl) {}
 Graphics::~Graphics() = default;
 
 void Graphics::ForeColor(Color color) {
-    impl_.colour = QColor(color.red, color.green, color.blue);
+    impl_.colour = ToQColor(color);
 }
 void Graphics::PenWidth(int width) {
     impl_.penWidth = std::max(1, width);

@@ -10,17 +10,9 @@
 #include <map>
 #include <optional>
 
-#include "framework/ControlAdapter.h"
 #include "framework/Errors.h"
+#include "framework/Internals.h"
 #include "framework/Window.h"
-
-// Glue with the other framework files (they hold Qt types, so they live in no header).
-void InstallWidget(RectControl& control, QWidget* widget, std::unique_ptr<ControlAdapter> adapter);
-QWidget* WidgetOf(const RectControl& control);
-QWidget* ClientAreaOf(Window& window);
-Image ImageOf(QWidget* widget);
-double FontPixelSize(float size, std::uint8_t unit);
-QFont FontFor(const std::string& face, double pixelSize, bool bold, bool italic, bool underline);
 
 struct RectControl::Impl {
     QPointer<QWidget> widget;
@@ -47,19 +39,7 @@ struct RectControl::Impl {
 
 namespace {
 
-template <class T>
-T Get(const PropertyObject& object, std::string_view name, T fallback) {
-    if (!object.HasProperty(name)) return fallback;
-    return std::get<T>(object.Property(name));
-}
-
-// The same with one search, for the control's own member functions, which see its values.
 using Values = std::map<std::string, PropertyValue, std::less<>>;
-template <class T>
-T Get(const Values& values, std::string_view name, T fallback) {
-    auto it = values.find(name);
-    return it == values.end() ? fallback : std::get<T>(it->second);
-}
 
 // The member of `bounds` that the geometry property `name` sets, or nullptr for another one.
 int* BoundsField(Rect& bounds, std::string_view name) {
@@ -68,10 +48,6 @@ int* BoundsField(Rect& bounds, std::string_view name) {
     if (name == "Width") return &bounds.width;
     if (name == "Height") return &bounds.height;
     return nullptr;
-}
-
-QColor ToQColor(const Color& c) {
-    return QColor(c.red, c.green, c.blue);
 }
 
 }  // namespace

@@ -6,11 +6,9 @@
 #include <QPushButton>
 #include <cstdio>
 
-namespace {
+#include "framework/Internals.h"
 
-QString ToQ(const std::string& text) {
-    return QString::fromStdString(text);
-}
+namespace {
 
 QWidget* DialogParent() {
     return QApplication::activeWindow();

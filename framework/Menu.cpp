@@ -11,9 +11,8 @@
 #include <QStringList>
 #include <QTextEdit>
 
+#include "framework/Internals.h"
 #include "framework/Runtime.h"
-
-QMenuBar* BuildMenuBar(MenuBar& model, QWidget* parent);
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "framework/Runtime.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -9,13 +10,13 @@
 #include <QTranslator>
 #include <array>
 #include <clocale>
+#include <iterator>
+#include <utility>
 
-#include "framework/ControlAdapter.h"
 #include "framework/Dialogs.h"
 #include "framework/Errors.h"
+#include "framework/Internals.h"
 #include "framework/Window.h"
-
-void DestroyAllWindows();
 
 namespace {
 
@@ -29,7 +30,6 @@ struct RuntimeState {
     std::vector<RegisteredClass> classes;
     std::int32_t exitCode = 0;
     bool quitRequested = false;
-    int runningHandlers = 0;
 };
 
 RuntimeState& State() {
@@ -52,52 +52,46 @@ void CallTarget(void* call) {
     (*static_cast<const std::function<void()>*>(call))();
 }
 
+// The framework's own classes, which register before the program's.
+constexpr std::pair<const char*, const char*> kFrameworkClasses[] = {
+    {"Object", ""},
+    {"Application", "Object"},
+    {"Window", "Object"},
+    {"RectControl", "Object"},
+    {"TextField", "RectControl"},
+    {"TextArea", "RectControl"},
+    {"Label", "RectControl"},
+    {"PushButton", "RectControl"},
+    {"ComboBox", "RectControl"},
+    {"Canvas", "RectControl"},
+    {"MenuItem", "Object"},
+    {"MenuBar", "MenuItem"},
+    {"QuitMenuItem", "MenuItem"},
+    {"Graphics", "Object"},
+    {"MessageDialog", "Object"},
+    {"MessageDialogButton", "Object"},
+    {"FolderItem", "Object"},
+    {"TextOutputStream", "Object"},
+    {"TextInputStream", "Object"},
+    {"RuntimeException", "Object"},
+    {"IOException", "RuntimeException"},
+    {"NilObjectException", "RuntimeException"},
+};
+
 void RegisterFrameworkClasses() {
-    for (const auto& [name, base] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"Object", ""},
-             {"Application", "Object"},
-             {"Window", "Object"},
-             {"RectControl", "Object"},
-             {"TextField", "RectControl"},
-             {"TextArea", "RectControl"},
-             {"Label", "RectControl"},
-             {"PushButton", "RectControl"},
-             {"ComboBox", "RectControl"},
-             {"Canvas", "RectControl"},
-             {"MenuItem", "Object"},
-             {"MenuBar", "MenuItem"},
-             {"QuitMenuItem", "MenuItem"},
-             {"Graphics", "Object"},
-             {"MessageDialog", "Object"},
-             {"MessageDialogButton", "Object"},
-             {"FolderItem", "Object"},
-             {"TextOutputStream", "Object"},
-             {"TextInputStream", "Object"},
-             {"RuntimeException", "Object"},
-             {"IOException", "RuntimeException"},
-             {"NilObjectException", "RuntimeException"},
-         })
-        RuntimeRegisterClass(name, base);
+    for (const auto& [name, base] : kFrameworkClasses) RuntimeRegisterClass(name, base);
 }
 
 }  // namespace
 
-int RunningHandlers() {
-    return State().runningHandlers;
-}
-
 std::exception_ptr RunThroughExceptionRoutine(const std::function<void()>& call) {
-    RuntimeState& state = State();
-    const ExceptionHelper helper = state.helper ? state.helper : BuiltInHelper;
-    ++state.runningHandlers;
-    std::exception_ptr error;
+    const ExceptionHelper helper = State().helper ? State().helper : BuiltInHelper;
+    const HandlerScope running;
     try {
-        error = helper(CallTarget, const_cast<std::function<void()>*>(&call));
+        return helper(CallTarget, const_cast<std::function<void()>*>(&call));
     } catch (...) {
-        error = std::current_exception();
+        return std::current_exception();
     }
-    if (--state.runningHandlers == 0) HandlersFinished();
-    return error;
 }
 
 void CallWithExceptionHandling(const std::function<void()>& call) {
@@ -211,4 +205,35 @@ void Quit(std::int32_t exitCode) {
 
 void ProcessEvents() {
     if (State().app) QApplication::processEvents();
+}
+
+void RuntimeReset() {
+    RuntimeState& state = State();
+    // Queued work (a deferred deletion, an error report after a paint) reaches what it was
+    // meant for before the windows go.
+    ProcessEvents();
+    CloseAllWindows();
+    ProcessEvents();
+    state.application.reset();
+    state.helper = nullptr;
+    state.classes.clear();
+    RegisterFrameworkClasses();
+    state.quitRequested = false;
+    state.exitCode = 0;
+    if (state.app) QApplication::clipboard()->clear();
+}
+
+std::vector<std::string> RuntimeLeftovers() {
+    const RuntimeState& state = State();
+    std::vector<std::string> left;
+    for (const std::string& name : OpenWindowClasses()) left.push_back("open window " + name);
+    if (WindowsAwaitDeletion()) left.push_back("closed windows awaiting deletion");
+    if (state.application) left.push_back("an application object");
+    if (state.helper) left.push_back("an exception routine");
+    for (std::size_t i = std::size(kFrameworkClasses); i < state.classes.size(); ++i)
+        left.push_back("registered class " + state.classes[i].name);
+    if (state.quitRequested) left.push_back("a Quit");
+    if (state.app && !QApplication::clipboard()->text().isEmpty())
+        left.push_back("text on the clipboard");
+    return left;
 }

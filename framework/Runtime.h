@@ -52,3 +52,13 @@ void RuntimeUnhandledException(std::exception_ptr error);
 void Quit(std::int32_t exitCode = 0);
 // Delivers pending events (tests use it to let a repaint or a click settle).
 void ProcessEvents();
+
+// The seam for tests, which run one after another in one process: RuntimeReset brings the
+// running framework back to where RuntimeInit left it. It delivers the pending events, closes
+// every window (the ones the framework owns are deleted; the program's own stay, closed),
+// releases the application object, forgets the exception routine, the program's classes and a
+// Quit that was asked for, and empties the clipboard. Qt keeps running. Not inside a handler.
+void RuntimeReset();
+// What RuntimeReset would undo, one line each ("open window HauptF.HauptF", ...); empty when
+// the framework is as RuntimeInit left it.
+std::vector<std::string> RuntimeLeftovers();

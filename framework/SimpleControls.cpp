@@ -8,18 +8,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "framework/ControlAdapter.h"
 #include "framework/Controls.h"
-
-void InstallWidget(RectControl& control, QWidget* widget, std::unique_ptr<ControlAdapter> adapter);
-QWidget* WidgetOf(const RectControl& control);
-QWidget* NewWidgetParent(const RectControl& control);
+#include "framework/Internals.h"
 
 namespace {
-
-QString ToQ(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // ---- Label ----
 

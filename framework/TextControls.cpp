@@ -11,17 +11,10 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include "framework/ControlAdapter.h"
 #include "framework/Controls.h"
-
-void InstallWidget(RectControl& control, QWidget* widget, std::unique_ptr<ControlAdapter> adapter);
-QWidget* NewWidgetParent(const RectControl& control);
+#include "framework/Internals.h"
 
 namespace {
-
-QString ToQ(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Alignment codes of text fields and text areas: 0 the default (left), 1 left, 2 centred,
 // 3 right.

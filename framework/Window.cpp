@@ -9,64 +9,11 @@
 #include <QWidget>
 #include <algorithm>
 #include <map>
-#include <set>
 
-#include "framework/ControlAdapter.h"
+#include "framework/Internals.h"
 #include "framework/Menu.h"
 
-// Glue with the other framework files (they hold Qt types, so they live in no header).
-QWidget* WidgetOf(const RectControl& control);
-QWidget* ClientAreaOf(Window& window);
-Image ImageOf(QWidget* widget);
-QMenuBar* BuildMenuBar(MenuBar& model, QWidget* parent);
-void DestroyAllWindows();
-
 namespace {
-
-// The windows that _GetImplicitWindow can find, in the order they were created.
-std::vector<Window*>& OpenWindows() {
-    static std::vector<Window*> windows;
-    return windows;
-}
-
-// The windows that Constructor() handed to the framework, closing ones included; the framework
-// deletes them when they close, at the latest when it shuts down.
-std::set<Window*>& OwnedWindows() {
-    static std::set<Window*> windows;
-    return windows;
-}
-
-void Forget(Window* window) {
-    auto& open = OpenWindows();
-    open.erase(std::remove(open.begin(), open.end(), window), open.end());
-}
-
-// Closed windows whose deletion waits until no handler runs: a handler (or a modal dialog that
-// it shows) may still use the window's controls, and Qt code that called the handler may still
-// use the widget.
-std::set<Window*>& PendingDeletes() {
-    static std::set<Window*> windows;
-    return windows;
-}
-
-void FlushPendingDeletes() {
-    if (RunningHandlers() > 0) return;  // HandlersFinished asks again
-    const std::set<Window*> pending = std::move(PendingDeletes());
-    PendingDeletes().clear();
-    for (Window* window : pending)
-        if (OwnedWindows().count(window)) delete window;
-}
-
-void DeleteLater(Window* window) {
-    PendingDeletes().insert(window);
-    QMetaObject::invokeMethod(qApp, &FlushPendingDeletes, Qt::QueuedConnection);
-}
-
-template <class T>
-T Get(const PropertyObject& object, std::string_view name, T fallback) {
-    if (!object.HasProperty(name)) return fallback;
-    return std::get<T>(object.Property(name));
-}
 
 // The top-level widget: the menu bar above the client area, which holds the controls at their
 // pixel positions.
@@ -106,24 +53,15 @@ class WindowWidget : public QWidget {
 struct Window::Impl {
     QPointer<WindowWidget> widget;
     std::map<std::string, RectControl*, std::less<>> byName;
-    bool owned = false;
     bool built = false;
     bool closing = false;
-
-    // The close box: the window goes at once from the registry and is destroyed as soon as
-    // the event that closes it is over.
-    void ClosedByUser(Window& window) {
-        if (closing) return;
-        closing = true;
-        Forget(&window);
-        window.lifeToken_.reset();
-        if (owned) DeleteLater(&window);
-    }
 };
 
+// The close box: the window goes at once from the registry and is deleted as soon as the event
+// that closes it is over.
 void WindowWidget::closeEvent(QCloseEvent* e) {
     e->accept();
-    owner_.impl().ClosedByUser(owner_);
+    owner_.ClosedByCloseBox();
 }
 
 QWidget* ClientAreaOf(Window& window) {
@@ -131,33 +69,23 @@ QWidget* ClientAreaOf(Window& window) {
     return window.impl().widget->client;
 }
 
-void HandlersFinished() {
-    if (!PendingDeletes().empty())
-        QMetaObject::invokeMethod(qApp, &FlushPendingDeletes, Qt::QueuedConnection);
-}
-
 void TabOrderChanged(Window& window) {
     if (window.impl().built) window.UpdateTabOrder();
 }
 
-void DestroyAllWindows() {
-    const std::set<Window*> owned = OwnedWindows();
-    for (Window* window : owned) delete window;
-    // Windows that the program owns itself keep their objects, but no widget outlives Qt.
-    for (Window* window : OpenWindows()) delete window->impl().widget.data();
+void DeleteWidgetOf(Window& window) {
+    delete window.impl().widget.data();
 }
 
 Window::Window(std::string className)
     : className_(std::move(className)),
       lifeToken_(std::make_shared<int>(0)),
       impl_(std::make_unique<Impl>()) {
-    OpenWindows().push_back(this);
+    WindowOpened(*this);
 }
 
 Window::~Window() {
-    Forget(this);
-    OwnedWindows().erase(this);
-    PendingDeletes().erase(this);
+    WindowDestroyed(*this);
     order_.clear();
     controls_.clear();  // their widgets go before the window's
     delete impl_->widget.data();
@@ -191,7 +119,7 @@ void Window::EnsureWidget() {
     if (menuBar_) SetMenuBar(menuBar_);
     ApplyFlags();
     ApplyGeometry();
-    widget->setWindowTitle(QString::fromStdString(Get<std::string>(*this, "Title", "")));
+    widget->setWindowTitle(ToQ(Get<std::string>(*this, "Title", "")));
     ApplyBackColor();
 }
 
@@ -229,7 +157,7 @@ void Window::ApplyBackColor() {
     if (own) {
         const Color c = Get(*this, "BackColor", Color{255, 255, 255});
         QPalette palette = client->palette();
-        palette.setColor(QPalette::Window, QColor(c.red, c.green, c.blue));
+        palette.setColor(QPalette::Window, ToQColor(c));
         client->setPalette(palette);
     }
 }
@@ -238,7 +166,7 @@ void Window::ApplyProperty(std::string_view name, const PropertyValue& value) {
     WindowWidget* widget = impl_->widget;
     if (!widget) return;  // EnsureWidget applies the values
     if (name == "Title") {
-        widget->setWindowTitle(QString::fromStdString(std::get<std::string>(value)));
+        widget->setWindowTitle(ToQ(std::get<std::string>(value)));
     } else if (name == "Width" || name == "Height" || name == "MinWidth" || name == "MinHeight" ||
                name == "MaxWidth" || name == "MaxHeight" || name == "Resizeable") {
         ApplyGeometry();
@@ -259,8 +187,7 @@ void Window::ApplyProperty(std::string_view name, const PropertyValue& value) {
 }
 
 void Window::Constructor() {
-    OwnedWindows().insert(this);
-    impl_->owned = true;
+    WindowHandedOver(*this);
     EnsureWidget();
     Layout();
     CreateControls();
@@ -352,7 +279,7 @@ Image Window::Grab() const {
 
 bool Window::SaveScreenshot(const std::string& pngPath) const {
     if (!impl_->widget) return false;
-    return impl_->widget->grab().save(QString::fromStdString(pngPath), "PNG");
+    return impl_->widget->grab().save(ToQ(pngPath), "PNG");
 }
 
 void Window::PressReturn() {
@@ -366,21 +293,18 @@ void Window::PressReturn() {
 }
 
 void Window::Close() {
-    if (impl_->closing) return;
-    impl_->closing = true;
-    Forget(this);
-    lifeToken_.reset();
-    if (impl_->widget) impl_->widget->hide();
-    if (!impl_->owned) return;
-    // Inside a handler the window's controls are still in use: it goes once the handler is over.
-    if (RunningHandlers() > 0)
-        DeleteLater(this);
-    else
-        delete this;
+    if (impl_->widget && !impl_->closing) impl_->widget->hide();
+    Closing(Deletion::AsSoonAsNoHandlerRuns);
 }
 
-Window* _GetImplicitWindow(std::string_view className) {
-    for (Window* w : OpenWindows())
-        if (w->ClassName() == className) return w;
-    return nullptr;
+// Qt code that delivered the close event still uses the widget.
+void Window::ClosedByCloseBox() {
+    Closing(Deletion::AfterThisEvent);
+}
+
+void Window::Closing(Deletion when) {
+    if (impl_->closing) return;
+    impl_->closing = true;
+    lifeToken_.reset();
+    WindowClosed(*this, when);  // may delete the window
 }

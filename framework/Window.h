@@ -12,6 +12,7 @@
 #include "framework/Properties.h"
 
 class MenuBar;
+enum class Deletion;  // how the framework deletes a closed window; internal
 
 class Window : public PropertyObject {
   public:
@@ -62,6 +63,9 @@ class Window : public PropertyObject {
     std::weak_ptr<void> LifeToken() const { return lifeToken_; }
     void EnsureWidget();
     void UpdateTabOrder();
+    // The close box closed the window: as Close(), but the widget is still in use until the
+    // event is over.
+    void ClosedByCloseBox();
 
   protected:
     // The window class's hooks for its own events.
@@ -71,6 +75,7 @@ class Window : public PropertyObject {
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
 
   private:
+    void Closing(Deletion when);
     void ApplyFlags();
     void ApplyGeometry();
     void ApplyBackColor();

@@ -7,15 +7,12 @@
 
 #include "framework/Text.h"
 #include "shell/HauptF.h"
+#include "tests/engine_fixture.h"
 #include "tests/engine_polynome.h"
 
 namespace {
 
-class EngineFaktorform : public ::testing::Test {
-  protected:
-    void SetUp() override { w.InitZustand(); }
-    class HauptF w;
-};
+using EngineFaktorform = EngineTest;
 
 TEST_F(EngineFaktorform, DivisionByALinearFactor) {
     PolynomT q;

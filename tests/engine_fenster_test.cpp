@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "shell/HauptF.h"
+#include "tests/engine_fixture.h"
 #include "tests/engine_polynome.h"
 
 namespace {
@@ -26,11 +27,7 @@ void ErwarteGueltig(const PolynomT& p) {
     EXPECT_LT(p.ymin, p.ymax) << p.Term2String();
 }
 
-class EngineFenster : public ::testing::Test {
-  protected:
-    void SetUp() override { w.InitZustand(); }
-    class HauptF w;
-};
+using EngineFenster = EngineTest;
 
 TEST_F(EngineFenster, WindowsOfTheCases) {
     struct Fall {

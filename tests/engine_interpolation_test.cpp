@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "shell/HauptF.h"
+#include "tests/engine_fixture.h"
 #include "tests/engine_polynome.h"
 
 namespace {
@@ -24,11 +25,7 @@ PolynomT Durch(std::initializer_list<std::pair<double, double>> punkte) {
     return p;
 }
 
-class EngineInterpolation : public ::testing::Test {
-  protected:
-    void SetUp() override { w.InitZustand(); }
-    class HauptF w;
-};
+using EngineInterpolation = EngineTest;
 
 TEST_F(EngineInterpolation, StateOfANewShift) {
     for (int i = 0; i <= 9; ++i) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "shell/HauptF.h"
+#include "tests/engine_fixture.h"
 #include "tests/engine_polynome.h"
 
 namespace {
@@ -29,11 +30,9 @@ PolynomT Produkt(std::initializer_list<PolynomT> faktoren) {
 
 const double kWurzel2 = std::sqrt(2.0);
 
-class EngineSuche : public ::testing::Test {
+class EngineSuche : public EngineTest {
   protected:
-    void SetUp() override { w.InitZustand(); }
     void Suche(const PolynomT& p) { w.FindeKP(p, kp, ns); }
-    class HauptF w;
     std::vector<double> kp = {0.0};
     std::vector<double> ns = {0.0};
 };

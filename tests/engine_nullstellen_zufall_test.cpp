@@ -12,6 +12,7 @@
 
 #include "framework/Text.h"
 #include "shell/HauptF.h"
+#include "tests/engine_fixture.h"
 
 namespace {
 
@@ -82,15 +83,13 @@ std::vector<double> Faktornullstellen(const std::string& text) {
     return z;
 }
 
-class EngineSucheZufall : public ::testing::Test {
+class EngineSucheZufall : public EngineTest {
   protected:
-    void SetUp() override { w.InitZustand(); }
     std::vector<double> Nullstellen(const PolynomT& p) {
         std::vector<double> kp = {0.0}, ns = {0.0};
         w.FindeKP(p, kp, ns);
         return ns;
     }
-    class HauptF w;
 };
 
 // Nine simple zeros drawn from (-W, W). The rounded coefficients themselves move close zeros by

@@ -8,6 +8,7 @@
 
 #include "framework/Text.h"
 #include "shell/HauptF.h"
+#include "tests/engine_fixture.h"
 #include "tests/engine_polynome.h"
 
 namespace {
@@ -18,7 +19,7 @@ std::string Wiederholt(const std::string& teil, int n, const std::string& sep) {
     return s;
 }
 
-class EngineText2Poly : public ::testing::Test {
+class EngineText2Poly : public EngineTest {
   protected:
     // A target with coefficients and a window of its own, to see that a rejection leaves both.
     PolynomT Ziel() const {
@@ -34,7 +35,6 @@ class EngineText2Poly : public ::testing::Test {
         w.String2Poly(ziel, text, ok);
         return ok;
     }
-    class HauptF w;
 };
 
 TEST_F(EngineText2Poly, WriterForms) {

@@ -7,6 +7,7 @@
 #include "framework/Controls.h"
 #include "framework/Window.h"
 #include "tests/support/FrameworkTestWindow.h"
+#include "tests/support/FreshApplication.h"
 
 namespace {
 
@@ -27,7 +28,9 @@ TextField& FeldNamens(TestWindow& w, const std::string& name) {
     return static_cast<TextField&>(w._ControlByName(name));
 }
 
-TEST(FrameworkControlSettings, FontFollowsItsSettingsInAnyOrder) {
+class FrameworkControlSettings : public FreshApplicationTest {};
+
+TEST_F(FrameworkControlSettings, FontFollowsItsSettingsInAnyOrder) {
     TestWindow& w = BuildWindow(
         [](TestWindow& w) {
             // Size before the record, bold inside it.
@@ -61,7 +64,7 @@ TEST(FrameworkControlSettings, FontFollowsItsSettingsInAnyOrder) {
     EXPECT_NE(unberuehrt.pixels, FeldNamens(w, "Mager").Grab().pixels);
 }
 
-TEST(FrameworkControlSettings, EachGeometryEntryKeepsTheOtherEdges) {
+TEST_F(FrameworkControlSettings, EachGeometryEntryKeepsTheOtherEdges) {
     TestWindow& w = BuildWindow([](TestWindow& w) {
         AddControl<Label>(w, "Schild", Placed(10, 20, 100, 24).String("Text", "x"));
     });
@@ -86,7 +89,7 @@ TEST(FrameworkControlSettings, EachGeometryEntryKeepsTheOtherEdges) {
     EXPECT_EQ(s.height, 16);
 }
 
-TEST(FrameworkControlSettings, ColoursFollowTheirSettings) {
+TEST_F(FrameworkControlSettings, ColoursFollowTheirSettings) {
     TestWindow& w = BuildWindow(
         [](TestWindow& w) {
             AddControl<TextField>(w, "Unberuehrt", Feld(0));

@@ -4,10 +4,13 @@
 #include "framework/Errors.h"
 #include "framework/Window.h"
 #include "tests/support/FrameworkTestWindow.h"
+#include "tests/support/FreshApplication.h"
 
 namespace {
 
-TEST(FrameworkControls, RecordReachesEveryClassAndStaysReadable) {
+class FrameworkControls : public FreshApplicationTest {};
+
+TEST_F(FrameworkControls, RecordReachesEveryClassAndStaysReadable) {
     TestWindow& w = BuildWindow([](TestWindow& w) {
         AddControl<TextField>(w, "Feld",
                               Placed(10, 20, 100, 24)
@@ -50,7 +53,7 @@ TEST(FrameworkControls, RecordReachesEveryClassAndStaysReadable) {
     EXPECT_EQ(w.Controls()[0]->Name(), "Feld");
 }
 
-TEST(FrameworkControls, UnknownOrMistypedPropertyIsRejected) {
+TEST_F(FrameworkControls, UnknownOrMistypedPropertyIsRejected) {
     TextField field;
     Label label;
     EXPECT_EQ(field.TypeOf("LimitText"), PropertyType::Int32);
@@ -65,7 +68,7 @@ TEST(FrameworkControls, UnknownOrMistypedPropertyIsRejected) {
     EXPECT_THROW(_SetProperties(field, whole.substr(0, whole.size() - 1)), RuntimeException);
 }
 
-TEST(FrameworkControls, EachClassKnowsItsRecordTypes) {
+TEST_F(FrameworkControls, EachClassKnowsItsRecordTypes) {
     struct Case {
         std::unique_ptr<PropertyObject> control;
         const char* name;
@@ -89,7 +92,7 @@ TEST(FrameworkControls, EachClassKnowsItsRecordTypes) {
     EXPECT_THROW(UpDownArrows().TypeOf("Caption"), RuntimeException);
 }
 
-TEST(FrameworkControls, SingleLineLabelDropsTrailingLineEnds) {
+TEST_F(FrameworkControls, SingleLineLabelDropsTrailingLineEnds) {
     TestWindow& w = BuildWindow([](TestWindow& w) {
         AddControl<Label>(w, "Zeile",
                           Placed(0, 0, 300, 21).String("Text", "berandete Fläche\r\r\r"));
@@ -123,7 +126,7 @@ std::pair<int, int> InkColumns(const Image& picture, int fromRow, int toRow) {
     return {first, last};
 }
 
-TEST(FrameworkControls, AlignmentCodesPlaceTheText) {
+TEST_F(FrameworkControls, AlignmentCodesPlaceTheText) {
     TestWindow& w = BuildWindow([](TestWindow& w) {
         for (int code = 0; code <= 2; ++code)
             AddControl<Label>(
@@ -148,7 +151,7 @@ TEST(FrameworkControls, AlignmentCodesPlaceTheText) {
     EXPECT_GT(fieldRight.second, 135);
 }
 
-TEST(FrameworkControls, ComboBoxTakesAnyText) {
+TEST_F(FrameworkControls, ComboBoxTakesAnyText) {
     TestWindow& w = BuildWindow([](TestWindow& w) {
         AddControl<ComboBox>(w, "Wahl",
                              Placed(0, 0, 140, 20)
@@ -166,7 +169,7 @@ TEST(FrameworkControls, ComboBoxTakesAnyText) {
     EXPECT_EQ(combo.ListIndex(), 1);
 }
 
-TEST(FrameworkControls, EnabledVisibleFocusAndTabOrder) {
+TEST_F(FrameworkControls, EnabledVisibleFocusAndTabOrder) {
     TestWindow& w = BuildWindow([](TestWindow& w) {
         AddControl<TextField>(w, "C", Placed(0, 0, 50, 20).Int32("TabIndex", 3));
         AddControl<TextField>(w, "A", Placed(0, 30, 50, 20).Int32("TabIndex", 1));
@@ -186,7 +189,7 @@ TEST(FrameworkControls, EnabledVisibleFocusAndTabOrder) {
     EXPECT_FALSE(w._ControlByName("A").HasFocus());
 }
 
-TEST(FrameworkControls, ExplicitTextSettingsBeforeTheRecordAreKept) {
+TEST_F(FrameworkControls, ExplicitTextSettingsBeforeTheRecordAreKept) {
     TestWindow& w = BuildWindow([](TestWindow& w) {
         auto& field = static_cast<TextField&>(w._AddControl("Eing", std::make_unique<TextField>()));
         field.SetTextSize(16);
@@ -205,7 +208,7 @@ TEST(FrameworkControls, ExplicitTextSettingsBeforeTheRecordAreKept) {
     EXPECT_EQ(static_cast<TextArea&>(w._ControlByName("Aus")).LineSpacing(), 1.0);
 }
 
-TEST(FrameworkControls, DuplicateOrMissingNameIsAnError) {
+TEST_F(FrameworkControls, DuplicateOrMissingNameIsAnError) {
     TestWindow& w = BuildWindow([](TestWindow& w) {
         AddControl<Label>(w, "Eins", Placed(0, 0, 10, 10));
         EXPECT_THROW(w._AddControl("Eins", std::make_unique<Label>()), RuntimeException);

@@ -5,6 +5,7 @@
 #include "framework/Runtime.h"
 #include "framework/Window.h"
 #include "tests/support/FrameworkTestWindow.h"
+#include "tests/support/FreshApplication.h"
 #include "tests/support/ScriptedDialogHost.h"
 
 namespace {
@@ -70,14 +71,16 @@ C& Get(Window& w, const char* name) {
     return static_cast<C&>(w._ControlByName(name));
 }
 
-TEST(FrameworkEvents, RecordTextRaisesNothingAndOpenComesOnce) {
+class FrameworkEvents : public FreshApplicationTest {};
+
+TEST_F(FrameworkEvents, RecordTextRaisesNothingAndOpenComesOnce) {
     CountingWindow& w = Build();
     EXPECT_EQ(w.calls["TextChange"], 0);  // the record's "1" came before the wiring
     EXPECT_EQ(w.calls["Open"], 1);
     EXPECT_EQ(w.calls["TextChanged"], 0);
 }
 
-TEST(FrameworkEvents, EachEventReachesItsOneHandlerOnce) {
+TEST_F(FrameworkEvents, EachEventReachesItsOneHandlerOnce) {
     CountingWindow& w = Build();
     Get<PushButton>(w, "Button").Push();
     Get<UpDownArrows>(w, "Arrows").PressUp();
@@ -90,7 +93,7 @@ TEST(FrameworkEvents, EachEventReachesItsOneHandlerOnce) {
     EXPECT_FALSE(Get<Label>(w, "Field").HasHandler(Event::Action));
 }
 
-TEST(FrameworkEvents, ProgramTextChangesRaiseTextChangeOncePerChange) {
+TEST_F(FrameworkEvents, ProgramTextChangesRaiseTextChangeOncePerChange) {
     CountingWindow& w = Build();
     Get<TextField>(w, "Field").SetText("x^2");
     Get<TextField>(w, "Field").SetText("x^2");  // the same text: no change
@@ -100,7 +103,7 @@ TEST(FrameworkEvents, ProgramTextChangesRaiseTextChangeOncePerChange) {
     EXPECT_EQ(w.calls["AreaChange"], 1);
 }
 
-TEST(FrameworkEvents, ComboBoxRaisesTextChangedForEveryChangeOfItsText) {
+TEST_F(FrameworkEvents, ComboBoxRaisesTextChangedForEveryChangeOfItsText) {
     CountingWindow& w = Build();
     auto& combo = Get<ComboBox>(w, "Combo");
     combo.Choose(1);
@@ -110,7 +113,7 @@ TEST(FrameworkEvents, ComboBoxRaisesTextChangedForEveryChangeOfItsText) {
     EXPECT_EQ(w.texts, (std::vector<std::string>{"b", "Aktion wählen", "b", "b"}));
 }
 
-TEST(FrameworkEvents, ReturnPressesTheEnabledDefaultButton) {
+TEST_F(FrameworkEvents, ReturnPressesTheEnabledDefaultButton) {
     CountingWindow& w = Build();
     Get<TextField>(w, "Field").SetFocus();
     w.PressReturn();
@@ -121,7 +124,7 @@ TEST(FrameworkEvents, ReturnPressesTheEnabledDefaultButton) {
     EXPECT_EQ(w.calls["Other"], 0);
 }
 
-TEST(FrameworkEvents, WiringHoldsTheWindowWeakly) {
+TEST_F(FrameworkEvents, WiringHoldsTheWindowWeakly) {
     ScriptedDialogHost host;
     CountingWindow& w = Build();
     std::weak_ptr<void> token = w.LifeToken();
@@ -131,7 +134,7 @@ TEST(FrameworkEvents, WiringHoldsTheWindowWeakly) {
     EXPECT_EQ(_GetImplicitWindow("CountingWindow"), nullptr);
 }
 
-TEST(FrameworkEvents, ErrorInHandlerIsShownAndTheProgramGoesOn) {
+TEST_F(FrameworkEvents, ErrorInHandlerIsShownAndTheProgramGoesOn) {
     ScriptedDialogHost host;
     CountingWindow& w = Build();
     w.onAction = [] { throw RuntimeException("Division durch null"); };
@@ -158,7 +161,7 @@ std::exception_ptr Helper(void (*target)(void*), void* argument) {
     return nullptr;
 }
 
-TEST(FrameworkEvents, HandlersRunThroughTheInstalledExceptionRoutine) {
+TEST_F(FrameworkEvents, HandlersRunThroughTheInstalledExceptionRoutine) {
     ScriptedDialogHost host;
     RuntimeSetExceptionHelper(&Helper);
     CountingWindow& w = Build();
@@ -171,7 +174,7 @@ TEST(FrameworkEvents, HandlersRunThroughTheInstalledExceptionRoutine) {
     RuntimeSetExceptionHelper(nullptr);
 }
 
-TEST(FrameworkEvents, ClosingInsideAHandlerWaitsForTheHandler) {
+TEST_F(FrameworkEvents, ClosingInsideAHandlerWaitsForTheHandler) {
     ScriptedDialogHost host;
     CountingWindow& w = Build();
     std::weak_ptr<void> token = w.LifeToken();

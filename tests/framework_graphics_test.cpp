@@ -6,6 +6,7 @@
 #include "framework/Runtime.h"
 #include "framework/Window.h"
 #include "tests/support/FrameworkTestWindow.h"
+#include "tests/support/FreshApplication.h"
 #include "tests/support/ScriptedDialogHost.h"
 
 namespace {
@@ -46,7 +47,9 @@ void White(Graphics& g) {
     g.FillRect(0, 0, 40, 30);
 }
 
-TEST(FrameworkGraphics, FillRectCoversExactlyItsPixels) {
+class FrameworkGraphics : public FreshApplicationTest {};
+
+TEST_F(FrameworkGraphics, FillRectCoversExactlyItsPixels) {
     PaintWindow& w = Build([](Graphics& g) {
         White(g);
         g.ForeColor(RGB(255, 0, 0));
@@ -63,7 +66,7 @@ TEST(FrameworkGraphics, FillRectCoversExactlyItsPixels) {
     EXPECT_EQ(w.lastAreas[0].width, 40);
 }
 
-TEST(FrameworkGraphics, LinesUseThePenSizeThatHolds) {
+TEST_F(FrameworkGraphics, LinesUseThePenSizeThatHolds) {
     PaintWindow& w = Build([](Graphics& g) {
         White(g);
         g.ForeColor(RGB(0, 0, 0));
@@ -88,7 +91,7 @@ TEST(FrameworkGraphics, LinesUseThePenSizeThatHolds) {
     EXPECT_EQ(picture.At(10, 12), kWhite);
 }
 
-TEST(FrameworkGraphics, DrawingIsCutOffAtTheBorder) {
+TEST_F(FrameworkGraphics, DrawingIsCutOffAtTheBorder) {
     PaintWindow& w = Build([](Graphics& g) {
         White(g);
         g.ForeColor(RGB(255, 0, 0));
@@ -105,14 +108,14 @@ TEST(FrameworkGraphics, DrawingIsCutOffAtTheBorder) {
     EXPECT_NE(window.At(60, 50), kRed);
 }
 
-TEST(FrameworkGraphics, InvalidatePaintsAtOnce) {
+TEST_F(FrameworkGraphics, InvalidatePaintsAtOnce) {
     PaintWindow& w = Build(nullptr);
     const int before = w.paints;
     w.Bild().Invalidate(true);
     EXPECT_EQ(w.paints, before + 1);
 }
 
-TEST(FrameworkGraphics, ErrorInPaintIsShownOnceThePaintIsOver) {
+TEST_F(FrameworkGraphics, ErrorInPaintIsShownOnceThePaintIsOver) {
     ScriptedDialogHost host;
     PaintWindow& w = Build(nullptr);
     w.draw = [](Graphics&) { throw RuntimeException("Malfehler"); };

@@ -4,6 +4,7 @@
 #include "framework/Runtime.h"
 #include "framework/Window.h"
 #include "tests/support/FrameworkTestWindow.h"
+#include "tests/support/FreshApplication.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ std::unique_ptr<MenuBar> StandardMenus() {
     return bar;
 }
 
-class FrameworkMenu : public ::testing::Test {
+class FrameworkMenu : public FreshApplicationTest {
   protected:
     void SetUp() override {
         menus_ = StandardMenus();
@@ -53,7 +54,10 @@ class FrameworkMenu : public ::testing::Test {
         };
         window_->Constructor();
     }
-    void TearDown() override { window_->Close(); }
+    void TearDown() override {
+        window_->Close();
+        FreshApplicationTest::TearDown();
+    }
     bool Enabled(const char* name) { return menus_->Find(name)->IsEnabledNow(); }
     void Choose(const char* name) { menus_->Find(name)->Choose(); }
     TextControl& Text(const char* name) {

@@ -7,6 +7,7 @@
 #include "framework/Runtime.h"
 #include "framework/Window.h"
 #include "tests/support/FrameworkTestWindow.h"
+#include "tests/support/FreshApplication.h"
 
 namespace {
 
@@ -53,7 +54,9 @@ std::unique_ptr<MenuBar> SmallMenuBar() {
     return bar;
 }
 
-TEST(FrameworkWindow, RecordGivesTitleClientSizeAndMenuBarAbove) {
+class FrameworkWindow : public FreshApplicationTest {};
+
+TEST_F(FrameworkWindow, RecordGivesTitleClientSizeAndMenuBarAbove) {
     auto menu = SmallMenuBar();
     auto* w = new TestWindow();
     w->onLayout = [&menu](TestWindow& w) {
@@ -77,7 +80,7 @@ TEST(FrameworkWindow, RecordGivesTitleClientSizeAndMenuBarAbove) {
     w->Close();
 }
 
-TEST(FrameworkWindow, WindowPropertyTypes) {
+TEST_F(FrameworkWindow, WindowPropertyTypes) {
     TestWindow w;
     EXPECT_EQ(w.TypeOf("MacProcID"), PropertyType::Int32);
     EXPECT_EQ(w.TypeOf("FullScreenButton"), PropertyType::Boolean);
@@ -87,7 +90,7 @@ TEST(FrameworkWindow, WindowPropertyTypes) {
     EXPECT_THROW(w.TypeOf("macprocid"), RuntimeException);  // letter case counts
 }
 
-TEST(FrameworkWindow, ConstructorRunsTheStepsInOrderAndControlsOpenFirst) {
+TEST_F(FrameworkWindow, ConstructorRunsTheStepsInOrderAndControlsOpenFirst) {
     auto* w = new TestWindow();
     w->onCreate = [](TestWindow& w) {
         auto& field = AddControl<TextField>(w, "Feld", Placed(0, 0, 50, 20));
@@ -100,21 +103,21 @@ TEST(FrameworkWindow, ConstructorRunsTheStepsInOrderAndControlsOpenFirst) {
     EXPECT_EQ(_GetImplicitWindow("TestWindow"), nullptr);
 }
 
-TEST(FrameworkWindow, ErrorInABuildStepPassesOnToTheCaller) {
+TEST_F(FrameworkWindow, ErrorInABuildStepPassesOnToTheCaller) {
     auto* w = new TestWindow();
     w->onOpen = [](TestWindow&) { throw RuntimeException("Init fehlgeschlagen"); };
     EXPECT_THROW(w->Constructor(), RuntimeException);
     EXPECT_FALSE(w->IsVisible());  // never shown; the framework still owns and deletes it
 }
 
-TEST(FrameworkWindow, WindowWithoutConstructorNeedsNoWidget) {
+TEST_F(FrameworkWindow, WindowWithoutConstructorNeedsNoWidget) {
     TestWindow w("NurZustand");
     EXPECT_EQ(_GetImplicitWindow("NurZustand"), &w);
     EXPECT_FALSE(w.IsVisible());
     EXPECT_TRUE(w.Controls().empty());
 }
 
-TEST(FrameworkWindow, ScreenshotIsAPng) {
+TEST_F(FrameworkWindow, ScreenshotIsAPng) {
     TestWindow& w = BuildWindow([](TestWindow& w) {
         AddControl<PushButton>(w, "Knopf",
                                Placed(10, 10, 142, 32).String("Caption", "Interpolieren"));
@@ -133,7 +136,7 @@ TEST(FrameworkWindow, ScreenshotIsAPng) {
     EXPECT_EQ(magic[3], 'G');
 }
 
-TEST(FrameworkWindow, StartUpFunctionsKeepTheApplicationAndTheClassList) {
+TEST_F(FrameworkWindow, StartUpFunctionsKeepTheApplicationAndTheClassList) {
     struct App : Application {};
     RuntimeRegisterClass("Vemtarix", "Application");
     RuntimeRegisterAppObject(std::make_unique<App>());
@@ -149,7 +152,7 @@ TEST(FrameworkWindow, StartUpFunctionsKeepTheApplicationAndTheClassList) {
                  RuntimeException);
 }
 
-TEST(FrameworkWindow, QuitEndsTheLoopWithItsCode) {
+TEST_F(FrameworkWindow, QuitEndsTheLoopWithItsCode) {
     Quit(0);
     RuntimeRun();  // returns at once: the quit came before the loop
     Quit(3);

@@ -12,8 +12,12 @@
 #include "framework/Errors.h"
 #include "shell/HauptF.h"
 #include "shell/MainMenuBar.h"
+#include "tests/support/FreshApplication.h"
 
-TEST(ShellMenu, TheSingleInstanceHoldsFileAndEditWithTheirEntriesInOrder) {
+class ShellMenu : public FreshApplicationTest {};
+class ShellWiring : public FreshApplicationTest {};
+
+TEST_F(ShellMenu, TheSingleInstanceHoldsFileAndEditWithTheirEntriesInOrder) {
     class MainMenuBar& leiste = MainMenuBar();
     EXPECT_EQ(&MainMenuBar(), &leiste);
     ASSERT_EQ(leiste.Children().size(), 2u);  // the second call built nothing more
@@ -52,7 +56,7 @@ TEST(ShellMenu, TheSingleInstanceHoldsFileAndEditWithTheirEntriesInOrder) {
     }
 }
 
-TEST(ShellMenu, WindowSharesTheMenuBarAndItsAccessorsFindEveryEntry) {
+TEST_F(ShellMenu, WindowSharesTheMenuBarAndItsAccessorsFindEveryEntry) {
     class HauptF& fenster = HauptF();
     EXPECT_EQ(fenster.GetMenuBar(), &MainMenuBar());
     EXPECT_EQ(&fenster.FileQuit(), MainMenuBar().Find("FileQuit"));
@@ -70,7 +74,7 @@ TEST(ShellMenu, WindowSharesTheMenuBarAndItsAccessorsFindEveryEntry) {
     for (const auto& [accessor, name] : accessoren) EXPECT_EQ((fenster.*accessor)().Name, name);
 }
 
-TEST(ShellMenu, MenuAccessorsOfAWindowWithoutMenuBarRaiseNilObject) {
+TEST_F(ShellMenu, MenuAccessorsOfAWindowWithoutMenuBarRaiseNilObject) {
     // A window object whose construction steps never ran has no menu bar yet.
     auto* roh = new class HauptF();
     EXPECT_THROW(roh->EditUndo(), NilObjectException);
@@ -78,7 +82,7 @@ TEST(ShellMenu, MenuAccessorsOfAWindowWithoutMenuBarRaiseNilObject) {
     delete roh;
 }
 
-TEST(ShellWiring, ExactlyTheWiredEventsHaveHandlers) {
+TEST_F(ShellWiring, ExactlyTheWiredEventsHaveHandlers) {
     const std::set<std::pair<std::string, Event>> verdrahtet = {
         {"EingF", Event::TextChange},
         {"QuitB", Event::Action},

@@ -13,6 +13,7 @@
 #include "shell/MainMenuBar.h"
 #include "shell/Vemtarix.h"
 #include "shell/start.h"
+#include "tests/support/FreshApplication.h"
 #include "tests/support/ScriptedDialogHost.h"
 
 namespace {
@@ -28,7 +29,10 @@ int gEreignisschleife = 0;
 
 }  // namespace
 
-TEST(ShellStart, TheStepsOpenTheWindowWithTheSharedMenuBar) {
+class ShellStart : public FreshApplicationTest {};
+class ShellSingleInstance : public FreshApplicationTest {};
+
+TEST_F(ShellStart, TheStepsOpenTheWindowWithTheSharedMenuBar) {
     KlassenRegistrieren();
     std::vector<std::string> namen;
     for (const RegisteredClass& k : RuntimeRegisteredClasses())
@@ -57,7 +61,7 @@ TEST(ShellStart, TheStepsOpenTheWindowWithTheSharedMenuBar) {
     EXPECT_EQ(&HauptF(), offen);
 }
 
-TEST(ShellStart, ExceptionRoutineReturnsFrameworkErrorsAndPassesOthersOn) {
+TEST_F(ShellStart, ExceptionRoutineReturnsFrameworkErrorsAndPassesOthersOn) {
     int wert = 0;
     EXPECT_EQ(_CallFunctionWithExceptionHandling([](void* p) { *static_cast<int*>(p) = 7; }, &wert),
               nullptr);
@@ -73,7 +77,7 @@ TEST(ShellStart, ExceptionRoutineReturnsFrameworkErrorsAndPassesOthersOn) {
                  std::logic_error);
 }
 
-TEST(ShellStart, AnErrorWhileTheApplicationIsBuiltReachesTheHandlerAndStopsTheStartUp) {
+TEST_F(ShellStart, AnErrorWhileTheApplicationIsBuiltReachesTheHandlerAndStopsTheStartUp) {
     ScriptedDialogHost wirt;
     KlassenRegistrieren();
     Startablauf ablauf = Standardablauf();
@@ -96,7 +100,7 @@ TEST(ShellStart, AnErrorWhileTheApplicationIsBuiltReachesTheHandlerAndStopsTheSt
     EXPECT_EQ(MainMenuBarReferenz(), nullptr);
 }
 
-TEST(ShellStart, AnErrorOutOfTheEventLoopReachesTheHandlerToo) {
+TEST_F(ShellStart, AnErrorOutOfTheEventLoopReachesTheHandlerToo) {
     ScriptedDialogHost wirt;
     KlassenRegistrieren();
     Startablauf ablauf = Standardablauf();
@@ -140,7 +144,7 @@ class Beobachter : public HauptF {
 
 }  // namespace
 
-TEST(ShellSingleInstance, HauptFReturnsTheWindowFromItsCreationOnAndNeverASecondOne) {
+TEST_F(ShellSingleInstance, HauptFReturnsTheWindowFromItsCreationOnAndNeverASecondOne) {
     auto* fenster = new Beobachter();
     EXPECT_EQ(&HauptF(), fenster);  // before any construction step
     fenster->Constructor();

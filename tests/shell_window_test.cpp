@@ -12,12 +12,13 @@
 #include "shell/HauptF.h"
 #include "shell/layout.h"
 #include "tests/shell_satzleser.h"
+#include "tests/support/FreshApplication.h"
 
 namespace {
 
 using satzleser::Gelesen;
 
-class ShellWindow : public ::testing::Test {
+class ShellWindow : public FreshApplicationTest {
   protected:
     class HauptF& fenster = HauptF();
     RectControl& Ctl(std::string_view name) { return fenster._ControlByName(name); }
@@ -31,7 +32,7 @@ class OhneErsteAuswertung : public HauptF {
     void Event_Open() override {}
 };
 
-class ShellWindowBeforeOpen : public ::testing::Test {
+class ShellWindowBeforeOpen : public FreshApplicationTest {
   protected:
     ShellWindowBeforeOpen() : fenster(*new OhneErsteAuswertung()) { fenster.Constructor(); }
     OhneErsteAuswertung& fenster;  // the framework owns it once built

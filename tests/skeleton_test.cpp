@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "shell/HauptF.h"
+#include "tests/support/FreshApplication.h"
 
-TEST(Skeleton, NewWindowIsTheOpenOne) {
+class Skeleton : public FreshApplicationTest {};
+
+TEST_F(Skeleton, NewWindowIsTheOpenOne) {
     class HauptF w;
     EXPECT_EQ(&HauptF(), &w);
     EXPECT_EQ(w.Stellenzahl, 1);

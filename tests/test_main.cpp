@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "framework/Dialogs.h"
 #include "framework/Runtime.h"
+#include "tests/support/FreshApplication.h"
 
 namespace {
 
@@ -26,6 +29,27 @@ class NoDialogsHost : public DialogHost {
     }
 };
 
+// Every test must leave the application as it found it, or a later test in the same process
+// (the binary run on its own, shuffled or filtered) would fail for it. A test that leaves
+// something behind fails itself here, and the state is reset for the next one.
+class LeftoverCheck : public ::testing::EmptyTestEventListener {
+  public:
+    explicit LeftoverCheck(DialogHost& host) : host_(host) {}
+
+    void OnTestEnd(const ::testing::TestInfo&) override {
+        std::string left;
+        for (const std::string& item : ApplicationLeftovers()) left += "\n  " + item;
+        if (DialogHost* current = SetDialogHost(&host_); current != &host_)
+            left += "\n  another dialog host installed";
+        if (left.empty()) return;
+        ADD_FAILURE() << "The test left behind:" << left;
+        ResetApplication();
+    }
+
+  private:
+    DialogHost& host_;
+};
+
 }  // namespace
 
 // The real widgets run on Qt's offscreen platform, so no display is needed.
@@ -34,6 +58,8 @@ int main(int argc, char** argv) {
     RuntimeInit(Platform::Offscreen);
     NoDialogsHost noDialogs;
     SetDialogHost(&noDialogs);
+    // Appended last, the check sees a test's end before the result printer does.
+    ::testing::UnitTest::GetInstance()->listeners().Append(new LeftoverCheck(noDialogs));
     const int result = RUN_ALL_TESTS();
     SetDialogHost(nullptr);
     RuntimeExit();

@@ -1,6 +1,7 @@
 #pragma once
 // The fixture of the workbench's GUI tests: the real main window on the offscreen platform, with
-// the scripted dialog host installed before the window opens.
+// the scripted dialog host installed before the window opens. Each test opens a window of its
+// own and closes it at the end.
 
 #include <gtest/gtest.h>
 
@@ -8,14 +9,21 @@
 #include <vector>
 
 #include "shell/HauptF.h"
+#include "support/FreshApplication.h"
 #include "support/ScriptedDialogHost.h"
 
-class WerkbankTest : public ::testing::Test {
+class WerkbankTest : public FreshApplicationTest {
   protected:
     using Antwort = DialogHost::Answer;
     using Gezeigt = ScriptedDialogHost::Shown;
 
     void SetUp() override { w = &HauptF(); }
+    // While the scripted host is still installed: closing the window shows nothing, and what the
+    // window still had pending goes to this test's host.
+    void TearDown() override {
+        FreshApplicationTest::TearDown();
+        w = nullptr;
+    }
 
     // Types a polynomial and presses "OK", as a user would.
     void Analysiere(const std::string& text) {
