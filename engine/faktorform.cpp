@@ -5,45 +5,21 @@
 #include <cmath>
 #include <vector>
 
-#include "engine/HornerGenau.h"
+#include "engine/Nullstellensuche.h"
+#include "engine/Numerik.h"
 #include "framework/Text.h"
 #include "shell/HauptF.h"
 
 namespace {
 
-double Gefangen(double summe, double schranke) {
-    const double ganz = Round(summe);
-    return Abs(summe - ganz) < schranke ? ganz : summe;
-}
+// The text of a remainder whose coefficients overflowed in the division: a quotient of numbers
+// beyond the Double range has no text form.
+constexpr const char* kUeberlauf = "Überlauf";
 
-// Each division leaves the quotient's coefficients a little off, so its zeros drift from those
-// of f by far more than the digits written, and the factors would disagree with the zeros list;
-// a zero divided out as the whole number within 5e-05 of it moves the others by about as much.
-// Newton's steps on f itself bring a zero z of the quotient back to the zero of f beside it:
-// each counts only while it stays within a small bracket around z and does not make |f| larger,
-// else z stands.
-constexpr double kNaehe = 1e-3;
-constexpr int kAngleichSchritte = 8;
-
-double AnFAngeglichen(const PolynomT& f, double z) {
-    const int grad = f.grad();
-    const double d = kNaehe * std::max(1.0, Abs(z));
-    const double a = z - d;
-    const double b = z + d;
-    double x = z;
-    long double steigung = 0.0L;
-    long double v = HornerGenau(f, grad, x, steigung);
-    for (int i = 0; i < kAngleichSchritte && v != 0.0L; ++i) {
-        const double y = static_cast<double>(x - v / steigung);
-        if (!(a <= y && y <= b) || y == x) break;
-        long double neueSteigung = 0.0L;
-        const long double wert = HornerGenau(f, grad, y, neueSteigung);
-        if (!(std::fabs(wert) <= std::fabs(v))) break;
-        x = y;
-        v = wert;
-        steigung = neueSteigung;
-    }
-    return x;
+std::string Faktor(double z) {
+    if (z == 0.0) return "x";
+    if (z > 0.0) return "( x-" + Str(z) + ")";
+    return "( x + " + Str(Abs(z)) + ")";
 }
 
 }  // namespace
@@ -64,42 +40,40 @@ void PolynomT::PdurchxminusB(const PolynomT& p, double b) {
             const double produkt = b * q.Koeff[k];
             const double summe = p.Koeff[k] + produkt;
             const double groesse = std::min({1.0, groesste, Abs(p.Koeff[k]) + Abs(produkt)});
-            q.Koeff[k - 1] = groesse >= 1.0 ? w.Runden(summe) : Gefangen(summe, 1e-09 * groesse);
+            q.Koeff[k - 1] = groesse >= 1.0
+                                 ? w.Runden(summe)
+                                 : numerik::Gefangen(summe, numerik::kFangRunden * groesse);
         }
     }
     KopieVon(q);
 }
 
+// The zeros of f, each as often as it divides f, in the order and with the digits of the zeros
+// list. f is divided by each zero as found; the factor shows it as the zeros text does, snapped
+// within 5e-05 to a whole number. Dividing by the snapped number instead would leave a quotient
+// that no longer vanishes where f's other zeros lie (-3e-09 written as 0 beside the zero 0).
 std::string PolynomT::Faktorform() const {
     class HauptF& w = HauptF();
-    std::vector<double> a = {0.0};
-    std::vector<double> b = {0.0};
     PolynomT r;
     PolynomT t;
     r.KopieVon(*this);
     std::string text;
     std::string sep;
-    w.FindeKP(r, a, b);
-    bool geteilt = false;
-    while (b[0] > 0 && r.grad() > 0) {
-        // The first zero is one of f's own, as the zeros list has it.
-        double z = geteilt ? AnFAngeglichen(*this, b[1]) : b[1];
+    for (const Stelle& st : KritischeStellen(*this)) {
+        if (!st.nullstelle) continue;
+        double z = st.x;
         w.RundnfAusg(z);
-        std::string faktor;
-        if (z == 0.0)
-            faktor = "x";
-        else if (z > 0.0)
-            faktor = "( x-" + Str(z) + ")";
-        else
-            faktor = "( x + " + Str(Abs(z)) + ")";
-        text += sep + faktor;
-        t.KopieVon(r);
-        r.PdurchxminusB(t, z);
-        w.FindeKP(r, a, b);
-        geteilt = true;
-        sep = " * ";
+        const std::string faktor = Faktor(z);
+        for (int i = 0; i < st.vielfachheit && r.grad() > 0; ++i) {
+            text += sep + faktor;
+            t.KopieVon(r);
+            r.PdurchxminusB(t, st.x);
+            sep = " * ";
+        }
     }
-    if (r.grad() > 0 || r.Koeff[0] < 0.0)
+    if (!r.IstEndlich())
+        text += sep + "(" + kUeberlauf + ")";
+    else if (r.grad() > 0 || r.Koeff[0] < 0.0)
         text += sep + "(" + r.Term2String() + ")";
     else if (r.Koeff[0] != 1.0)
         text += sep + Str(r.Koeff[0]);

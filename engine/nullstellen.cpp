@@ -1,7 +1,8 @@
 // The search for critical points and real zeros. It finds the zero of the linear derivative
 // directly and then, from the next higher derivative down to f itself, bisects every sign change
 // between the points found so far; so each level is searched between the zeros of all higher
-// derivatives, between which it is monotonic.
+// derivatives, between which it is monotonic. Points that lie in one zone of rounding noise are
+// then taken together as one point.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -9,34 +10,27 @@
 #include <limits>
 #include <vector>
 
-#include "engine/HornerGenau.h"
+#include "engine/Nullstellensuche.h"
+#include "engine/Numerik.h"
 #include "framework/Text.h"
 #include "shell/HauptF.h"
 
 namespace {
 
-constexpr double kBreite = 1.0000000000000001e-11;  // halving goes on while b - a exceeds this
-constexpr double kFang = 1e-10;  // a result this close to a whole number is that number
+using numerik::Horner;
+
 // Halving [-max, max] down to neighbouring Doubles takes fewer than 1080 passes; the cap only
 // guards against a pass that narrows nothing.
 constexpr int kMaxDurchlaeufe = 1100;
 constexpr double kGroessteZahl = std::numeric_limits<double>::max();
+// The interval ends lie this much (relative) beyond the search bound: the sum of the
+// coefficients is rounded, so a zero can lie exactly on the bound, where it has no sign.
+constexpr double kJenseits = 0x1p-48;
 
 // Signs rather than the product of two values: a product can underflow to 0 or overflow.
 // NaN has no sign.
 int Vorzeichen(double v) {
     return (v > 0.0) - (v < 0.0);
-}
-
-// Horner's rule from the degree down. For finite x it gives exactly FWert's value (the leading
-// zero coefficients only add exact zeros there) at a fraction of the cost.
-double Horner(const PolynomT& p, int grad, double x) {
-    double s = 0.0;
-    for (int i = grad; i >= 0; --i) {
-        s = s * x;
-        s = s + p.Koeff[i];
-    }
-    return s;
 }
 
 // The midpoint where a + b overflows or an end is infinite.
@@ -60,24 +54,16 @@ struct Halbierung {
     int va;
     int vb;
     double m = 0.0;
+
+    // The bracket holds a sign change of p (or an exact zero at b).
+    bool Wechsel() const { return va != 0 && va * vb <= 0; }
 };
 
-// A point of the search, the derivative A(stufe) whose zero it is, and the bracket its bisection
-// left (va = 0 for the zero of the linear derivative, which is computed directly). Every decision
-// of the search, and the intervals of the next level, take the point as the bisection left it;
-// only a zero of f is polished, as it is reported, so the polish moves no interval end and
-// changes no sign the search sees.
-struct Fund {
-    double x;
-    int stufe;
-    Halbierung klammer;
-    bool nebenWechsel = false;  // f changes sign in an interval beside it
-};
-
-// Halves the interval while it is wider than kBreite and its midpoint still lies strictly inside.
-// Returns false once it is done; a pass that is not done leaves h.m to be evaluated.
+// Halves the interval while it is wider than the width bound and its midpoint still lies
+// strictly inside. Returns false once it is done; a pass that is not done leaves h.m to be
+// evaluated.
 bool Weiter(Halbierung& h, int n) {
-    if (!(h.b - h.a > kBreite && n < kMaxDurchlaeufe)) return false;
+    if (!(h.b - h.a > numerik::kBreite && n < kMaxDurchlaeufe)) return false;
     h.m = Mitte(h.a, h.b);
     return h.a < h.m && h.m < h.b;
 }
@@ -97,68 +83,21 @@ void Halbieren(const PolynomT& p, int grad, Halbierung& h) {
     for (int n = 0; Weiter(h, n); ++n) Schritt(h, Horner(p, grad, h.m));
 }
 
-// The bisection stops once the bracket is 1e-11 wide, which leaves the last four or five of the
-// fifteen digits a zero is written with to chance. Newton's steps from the bisection's result
-// reach the Double nearest the sign change; within a bracket this narrow the slope at its
-// start serves every step. A step counts only while it stays in the bracket and does not make
-// |p| larger, so where p' vanishes or the step leaves the bracket, the bisection's result
-// stands. A bracket without a sign change (an interval given too narrow to halve) keeps its
-// midpoint.
-constexpr int kNewtonSchritte = 4;
-
-double Poliert(const PolynomT& p, int grad, const Halbierung& h) {
-    double x = h.m;
-    if (h.va == 0 || h.va * h.vb > 0) return x;
-    long double steigung = 0.0L;
-    long double v = HornerGenau(p, grad, x, steigung);
-    for (int i = 0; i < kNewtonSchritte && v != 0.0L; ++i) {
-        const double y = static_cast<double>(x - v / steigung);
-        if (!(h.a <= y && y <= h.b) || y == x) break;
-        const long double wert = HornerGenau(p, grad, y);
-        if (!(std::fabs(wert) <= std::fabs(v))) break;
-        x = y;
-        v = wert;
-    }
-    return x;
-}
-
 double Gefangen(double x) {
-    return Abs(x - Round(x)) < kFang ? Round(x) : x;
+    return numerik::Gefangen(x, numerik::kFangPunkt);
 }
 
-// A zero of f as reported: written to 15 digits, so polished; the other points are only ever
-// written to a few decimals.
-double Gemeldet(const std::array<PolynomT, 10>& A, int n, const Fund& f) {
-    if (f.klammer.va == 0) return f.x;
-    return Gefangen(Poliert(A[f.stufe], n - f.stufe, f.klammer));
-}
-
-// v / sum |c_k x^k|: the value of p at x relative to the size of what Horner's rule sums there,
-// which does not depend on the scale of the coefficients. The sum is formed in long double,
-// which does not overflow where the Double terms would.
-double RelativerWert(const PolynomT& p, int grad, double x) {
-    const double v = Horner(p, grad, x);
-    if (v == 0.0) return 0.0;
-    long double summe = 0.0L;
-    long double xk = 1.0L;
-    const long double ax = std::fabs(static_cast<long double>(x));
-    for (int k = 0; k <= grad; ++k) {
-        summe += std::fabs(p.Koeff[k] * xk);
-        xk *= ax;
-    }
-    return static_cast<double>(v / summe);
-}
-
-bool IstNullRelativ(class HauptF& w, const PolynomT& p, int grad, double x) {
-    return w.IstNull(RelativerWert(p, grad, x));
-}
-
-// A point where f does not change sign is a zero of f (a zero of even order) only when f's value
-// there cannot be told from 0: Horner's rule errs by less than 2e-15 of the sum above for degree
-// 9, and a coefficient read from 15 digits by 5e-16 of its own size. Between two close simple
-// zeros, or near an inflection point beside a zero, f is small but far above this bound; the
-// zero test of 1e-08 would report such a point as a further zero.
-constexpr double kUnunterscheidbar = 1e-13;
+// A point of the search, the derivative A(stufe) whose zero it is, and the bracket its
+// bisection left (no sign change for the zero of the linear derivative, which is computed
+// directly). Every decision of the search takes the point as the bisection left it, snapped;
+// only what is reported is polished, so the polish moves no interval end.
+struct Fund {
+    double x;
+    int stufe;
+    Halbierung klammer;
+    // Per derivative j: -1 not yet asked, else whether A(j) is 0 at x within the noise.
+    std::array<signed char, 10> null;
+};
 
 // Scales by a power of two so that the largest coefficient lies in [0.5, 1): exact, so every
 // value keeps its sign and zeros stay where they are, while the derivatives (up to 9! times the
@@ -185,6 +124,149 @@ void Einordnen(std::vector<Fund>& funde, std::size_t u, std::vector<Fund>& hilfe
     funde.swap(hilfe);
 }
 
+// The derivatives A(0) = f (scaled) to A(n - 1), the degree n and the interval ends +-ende.
+struct Suche {
+    std::array<PolynomT, 10> A;
+    int n = 0;
+    double ende = 0.0;
+    std::vector<Fund> funde;
+
+    // A(j) vanishes at f's point: it is a bracketed zero of A(j), or A(j)'s value there lies in
+    // the noise zone.
+    bool Null(Fund& f, int j) const {
+        if (f.stufe == j) return true;
+        signed char& c = f.null[static_cast<std::size_t>(j)];
+        if (c < 0) c = numerik::ImRauschen(A[j], n - j, f.x);
+        return c != 0;
+    }
+};
+
+void Ebenen(Suche& s) {
+    const int n = s.n;
+    std::vector<Fund>& funde = s.funde;
+    std::vector<Fund> sortiert;
+    funde.reserve(64);
+    sortiert.reserve(64);
+    std::vector<double> ende;
+    std::vector<int> vorzeichen;
+    std::vector<Halbierung> halbierungen;
+    constexpr std::array<signed char, 10> kUngefragt = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    // + 0.0 writes the zero of a linear derivative through the origin as 0, not -0. Where the
+    // quotient overflows, the zero lies beyond every Double and is no point.
+    const double linear = -s.A[n - 1].Koeff[0] / s.A[n - 1].Koeff[1] + 0.0;
+    if (std::isfinite(linear))
+        funde.push_back({linear, n - 1, {linear, linear, 0, 0, linear}, kUngefragt});
+    for (int m = n - 2; m >= 0; --m) {
+        const int g = n - m;
+        const std::size_t u = funde.size();
+        // The interval ends of this level: -ende, the points so far, ende; and A(m)'s sign there.
+        ende.assign(1, -s.ende);
+        for (const Fund& f : funde) ende.push_back(f.x);
+        ende.push_back(s.ende);
+        vorzeichen.resize(ende.size());
+        for (std::size_t j = 0; j < ende.size(); ++j)
+            vorzeichen[j] = Vorzeichen(Horner(s.A[m], g, ende[j]));
+        halbierungen.clear();
+        for (std::size_t j = 0; j + 1 < ende.size(); ++j)
+            if (vorzeichen[j] * vorzeichen[j + 1] < 0)
+                halbierungen.push_back({ende[j], ende[j + 1], vorzeichen[j], vorzeichen[j + 1]});
+        for (Halbierung& h : halbierungen) {
+            Halbieren(s.A[m], g, h);
+            funde.push_back({Gefangen(h.m), m, h, kUngefragt});
+        }
+        Einordnen(funde, u, sortiert);
+    }
+}
+
+// Two neighbouring points are one when they are equal or when some of f, f', f'' vanishes at
+// both: between them that derivative cannot be told from 0, so what changes sign there is noise.
+bool Beisammen(Suche& s, Fund& p, Fund& q) {
+    if (p.x == q.x) return true;
+    const int oben = std::min(2, s.n - 1);
+    for (int j = 0; j <= oben; ++j)
+        if (s.Null(p, j) && s.Null(q, j)) return true;
+    return false;
+}
+
+// One cluster of points [von, bis) as one point. The lowest of f, f', f'' that vanishes in it
+// is the one it is a zero of. For A(j) ~ c (x - a)^m, the derivatives A(j) to A(j + m - 1) all
+// vanish at a and A(j + m - 1) has a simple, well-conditioned zero there: so the point at which
+// the longest run of derivatives from A(j) on vanishes gives m, and the zero of A(j + m - 1) is
+// the cluster's best estimate, polished in A(j + m - 1). A cluster in which none of f, f', f''
+// vanishes stands for a zero of a higher derivative and is kept only where one of them is
+// within the zero test relative to its size.
+bool Zusammengefasst(Suche& s, std::size_t von, std::size_t bis, Stelle& ergebnis) {
+    std::vector<Fund>& funde = s.funde;
+    const int oben = std::min(2, s.n - 1);
+    int j0 = -1;
+    for (int j = 0; j <= oben && j0 < 0; ++j)
+        for (std::size_t i = von; i < bis && j0 < 0; ++i)
+            if (s.Null(funde[i], j)) j0 = j;
+
+    std::size_t bester = von;
+    int m = 1;
+    if (j0 >= 0) {
+        m = 0;
+        for (std::size_t i = von; i < bis; ++i) {
+            int lauf = 0;
+            while (j0 + lauf <= s.n - 1 && s.Null(funde[i], j0 + lauf)) ++lauf;
+            const bool eigene = funde[i].stufe == j0 + lauf - 1;
+            if (lauf > m || (lauf == m && eigene && funde[bester].stufe != j0 + m - 1)) {
+                m = lauf;
+                bester = i;
+            }
+        }
+    } else {
+        bool bleibt = false;
+        for (int j = 0; j <= oben && !bleibt; ++j)
+            bleibt = std::fabs(numerik::RelativerWert(s.A[j], s.n - j, funde[von].x)) <
+                     numerik::kNullTest;
+        if (!bleibt) return false;
+    }
+    const Fund& f = funde[bester];
+    const int k = j0 >= 0 ? j0 + m - 1 : f.stufe;
+    // The bracket of the polish: the bisection's, where it bracketed this zero; else the
+    // interval to the neighbouring points, in which A(k) has no other zero.
+    double a = von > 0 ? funde[von - 1].x : -s.ende;
+    double b = bis < funde.size() ? funde[bis].x : s.ende;
+    if (f.stufe == k && f.klammer.Wechsel()) {
+        a = f.klammer.a;
+        b = f.klammer.b;
+    }
+    const double start = f.stufe == k && f.klammer.Wechsel() ? f.klammer.m : f.x;
+    ergebnis.x = Gefangen(numerik::Poliert(s.A[k], s.n - k, start, a, b));
+    ergebnis.nullstelle = j0 == 0;
+    ergebnis.vielfachheit = j0 == 0 ? m : 0;
+    return std::isfinite(ergebnis.x);
+}
+
+// Polished points of two clusters can meet; and the multiplicities must not add up to more
+// than the degree (noise at a high multiple zero can make a run longer than it is).
+void Bereinigen(std::vector<Stelle>& stellen, int n) {
+    std::sort(stellen.begin(), stellen.end(),
+              [](const Stelle& a, const Stelle& b) { return a.x < b.x; });
+    std::vector<Stelle> out;
+    for (const Stelle& st : stellen) {
+        if (!out.empty() && out.back().x == st.x) {
+            out.back().nullstelle = out.back().nullstelle || st.nullstelle;
+            out.back().vielfachheit = std::max(out.back().vielfachheit, st.vielfachheit);
+        } else {
+            out.push_back(st);
+        }
+    }
+    int summe = 0;
+    for (const Stelle& st : out) summe += st.vielfachheit;
+    while (summe > n) {
+        auto groesste = std::max_element(
+            out.begin(), out.end(),
+            [](const Stelle& a, const Stelle& b) { return a.vielfachheit < b.vielfachheit; });
+        if (groesste->vielfachheit <= 1) break;
+        --groesste->vielfachheit;
+        --summe;
+    }
+    stellen.swap(out);
+}
+
 std::vector<double> Gezaehlt(const std::vector<double>& werte) {
     std::vector<double> out;
     out.reserve(werte.size() + 1);
@@ -195,94 +277,59 @@ std::vector<double> Gezaehlt(const std::vector<double>& werte) {
 
 }  // namespace
 
+std::vector<Stelle> KritischeStellen(const PolynomT& P) {
+    Suche s;
+    s.A[0].KopieVon(P);
+    s.n = s.A[0].grad();
+    const int n = s.n;
+    // A polynomial with an infinite or NaN coefficient has no values to search. The reader
+    // refuses such a polynomial, but a quotient can overflow.
+    if (n < 1 || !s.A[0].IstEndlich()) return {};
+    Normieren(s.A[0]);
+    double summe = 0.0;
+    for (double c : s.A[0].Koeff) summe += Abs(c);
+    double r = Max(2, summe / Abs(s.A[0].Koeff[n]));
+    if (!(r <= kGroessteZahl)) r = kGroessteZahl;
+    s.ende = std::min(r + r * kJenseits, kGroessteZahl);
+    for (int i = 1; i <= n - 1; ++i) s.A[i].Abl(s.A[i - 1]);
+    Ebenen(s);
+
+    std::vector<Stelle> stellen;
+    for (std::size_t von = 0; von < s.funde.size();) {
+        std::size_t bis = von + 1;
+        while (bis < s.funde.size() && Beisammen(s, s.funde[bis - 1], s.funde[bis])) ++bis;
+        Stelle st{};
+        if (Zusammengefasst(s, von, bis, st)) stellen.push_back(st);
+        von = bis;
+    }
+    Bereinigen(stellen, n);
+    return stellen;
+}
+
 double HauptF::GibNullst(const PolynomT& P, double a, double b) {
     const int g = P.grad();
     Halbierung h{a, b, Vorzeichen(Horner(P, g, a)), Vorzeichen(Horner(P, g, b))};
     Halbieren(P, g, h);
-    return Gefangen(Poliert(P, g, h));
+    // A bracket without a sign change (an interval given too narrow to halve) keeps its midpoint.
+    if (!h.Wechsel()) return Gefangen(h.m);
+    return Gefangen(numerik::Poliert(P, g, h.m, h.a, h.b));
 }
 
 void HauptF::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<double>& NS) {
-    std::array<PolynomT, 10> A;
     KP.resize(1);
-    A[0].KopieVon(P);
-    const int n = A[0].grad();
-    if (n < 1) {
+    if (P.grad() < 1 || !P.IstEndlich()) {
         KPAnzahl = 0;
-        return;
-    }
-    // A polynomial with an infinite or NaN coefficient has no values to search. The reader
-    // refuses such a polynomial, but a quotient in the factor form can overflow.
-    if (!A[0].IstEndlich()) {
-        KPAnzahl = 0;
-        KP.assign(1, 0.0);
-        NS.assign(1, 0.0);
-        return;
-    }
-    Normieren(A[0]);
-    double s = 0.0;
-    for (double c : A[0].Koeff) s += Abs(c);
-    double r = Max(2, s / Abs(A[0].Koeff[n]));
-    if (!(r <= kGroessteZahl)) r = kGroessteZahl;
-    for (int i = 1; i <= n - 1; ++i) A[i].Abl(A[i - 1]);
-
-    std::vector<Fund> funde, sortiert;
-    funde.reserve(64);
-    sortiert.reserve(64);
-    std::vector<double> ende;
-    std::vector<int> vorzeichen;
-    std::vector<Halbierung> halbierungen;
-    std::vector<std::size_t> intervalle;
-    // + 0.0 writes the zero of a linear derivative through the origin as 0, not -0.
-    const double linear = -A[n - 1].Koeff[0] / A[n - 1].Koeff[1] + 0.0;
-    funde.push_back({linear, n - 1, {linear, linear, 0, 0, linear}});
-    for (int m = n - 2; m >= 0; --m) {
-        const int g = n - m;
-        const std::size_t u = funde.size();
-        // The interval ends of this level: -r, the points so far, r; and A(m)'s sign at each.
-        ende.assign(1, -r);
-        for (const Fund& f : funde) ende.push_back(f.x);
-        ende.push_back(r);
-        vorzeichen.resize(ende.size());
-        for (std::size_t j = 0; j < ende.size(); ++j)
-            vorzeichen[j] = Vorzeichen(Horner(A[m], g, ende[j]));
-        halbierungen.clear();
-        intervalle.clear();
-        for (std::size_t j = 0; j + 1 < ende.size(); ++j)
-            if (vorzeichen[j] * vorzeichen[j + 1] < 0) {
-                halbierungen.push_back({ende[j], ende[j + 1], vorzeichen[j], vorzeichen[j + 1]});
-                intervalle.push_back(j);
-            }
-        for (Halbierung& h : halbierungen) Halbieren(A[m], g, h);
-        for (std::size_t i = 0; i < halbierungen.size(); ++i) {
-            const Halbierung& h = halbierungen[i];
-            funde.push_back({Gefangen(h.m), m, h});
-            // Interval j lies between point j - 1 and point j.
-            const std::size_t j = intervalle[i];
-            if (m == 0 && j >= 1) funde[j - 1].nebenWechsel = true;
-            if (m == 0 && j < u) funde[j].nebenWechsel = true;
+        if (P.grad() >= 1) {
+            KP.assign(1, 0.0);
+            NS.assign(1, 0.0);
         }
-        Einordnen(funde, u, sortiert);
+        return;
     }
-
-    // A sign change of f, f' or f'' that was bracketed is such a zero whatever its value there;
-    // every other point must be a zero of one of them by the relative test. A point beside which
-    // f changes sign is no zero of f: f has a sign there, and the zero beside it is listed.
-    const int oben = std::min(2, n - 1);
     std::vector<double> punkte, nullstellen;
-    for (const Fund& f : funde) {
-        bool bleibt = f.stufe <= 2;
-        for (int i = 0; i <= oben && !bleibt; ++i) bleibt = IstNullRelativ(*this, A[i], n - i, f.x);
-        if (!bleibt) continue;
-        const bool null = f.stufe == 0 ||
-                          (!f.nebenWechsel && Abs(RelativerWert(A[0], n, f.x)) < kUnunterscheidbar);
-        const double x = null ? Gemeldet(A, n, f) : f.x;
-        punkte.push_back(x);
-        if (null) nullstellen.push_back(x);
+    for (const Stelle& st : KritischeStellen(P)) {
+        punkte.push_back(st.x);
+        if (st.nullstelle) nullstellen.push_back(st.x);
     }
-    // Two points closer than the bracket's width may change places in the polish.
-    std::sort(punkte.begin(), punkte.end());
-    std::sort(nullstellen.begin(), nullstellen.end());
     KP = Gezaehlt(punkte);
     NS = Gezaehlt(nullstellen);
 }

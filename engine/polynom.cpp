@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "engine/Numerik.h"
 #include "engine/PolynomT.h"
 
 int PolynomT::grad() const {
@@ -28,12 +29,7 @@ void PolynomT::Abl(const PolynomT& p) {
 }
 
 double PolynomT::FWert(double x) const {
-    double s = 0.0;
-    for (int i = 9; i >= 0; --i) {
-        s = s * x;
-        s = s + Koeff[i];
-    }
-    return s;
+    return numerik::Horner(*this, 9, x);
 }
 
 bool PolynomT::IstNull() const {

@@ -3,20 +3,20 @@
 #include <limits>
 #include <utility>
 
+#include "engine/Numerik.h"
 #include "framework/Text.h"
 #include "shell/HauptF.h"
 
 bool HauptF::IstNull(double v) {
-    return Abs(v) < 1e-08;
+    return Abs(v) < numerik::kNullTest;
 }
 
 double HauptF::Runden(double x) {
-    const double d = x - Round(x);
-    return Abs(d) < 1e-09 ? Round(x) : x;
+    return numerik::Gefangen(x, numerik::kFangRunden);
 }
 
 void HauptF::RundnfAusg(double& x) {
-    if (Abs(x - Round(x)) < 5e-05) x = Round(x);
+    x = numerik::Gefangen(x, numerik::kFangAusgabe);
 }
 
 // Where x · 10^n is no finite number (or the scale vanishes) rounding would make an infinity

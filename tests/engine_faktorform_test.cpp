@@ -106,6 +106,47 @@ TEST_F(EngineFaktorform, FactorForms) {
     for (const Fall& f : faelle) EXPECT_EQ(f.p.Faktorform(), f.text) << f.p.Term2String();
 }
 
+// The factor form shows the zeros of the list, a multiple zero as equal factors, and no number
+// that is not finite.
+TEST_F(EngineFaktorform, FactorsAgreeWithTheZerosList) {
+    struct Fall {
+        std::string text;
+        std::string faktorform;
+    };
+    const Fall faelle[] = {
+        {"x^3-0.6x^2+0.12x-0.008", "( x-0.2) * ( x-0.2) * ( x-0.2)"},
+        {"x^2 - 10000000000000000x", "x * ( x-10000000000000000)"},
+        // -3e-09 is written as 0, but divided out as itself
+        {"-x^9 - 1000000000x^2 - 3x",
+         "( x + 19.3069772884039) * x * x * (- 51794746.7934619  + 2682695.79539883x  - "
+         "138949.549446567x^2  + 7196.85673065054x^3  - 372.759372072866x^4  + "
+         "19.3069772914039x^5  - x^6  )"},
+        // the zero lies beyond the Double range
+        {"2" + std::string(307, '0') + " - 0.0001x",
+         "(2" + std::string(307, '0') + "  - 0.0001x  )"},
+    };
+    for (const Fall& f : faelle) {
+        PolynomT p;
+        bool ok = false;
+        w.String2Poly(p, f.text, ok);
+        ASSERT_TRUE(ok) << f.text;
+        EXPECT_EQ(p.Faktorform(), f.faktorform);
+    }
+    // A quotient by a zero near 7e100 overflows: the remainder reads Überlauf.
+    PolynomT p;
+    bool ok = false;
+    w.String2Poly(p, "3x^7 - 9x^6 - 1" + std::string(303, '0') + "x^4 - 5", ok);
+    ASSERT_TRUE(ok);
+    const std::string text = p.Faktorform();
+    EXPECT_EQ(text.substr(0, 9), "( x-69336");
+    EXPECT_TRUE(text.ends_with(" * (Überlauf)")) << text;
+    EXPECT_EQ(text.find("inf"), std::string::npos);
+    EXPECT_EQ(text.find("nan"), std::string::npos);
+    // Its area: between 0 and 1e16, 1e48 / 6.
+    w.String2Poly(p, "x^2 - 10000000000000000x", ok);
+    EXPECT_NEAR(p.Umrandet() / (1e48 / 6), 1.0, 1e-12);
+}
+
 TEST_F(EngineFaktorform, ZeroList) {
     EXPECT_EQ(P({0, -1, 0, 1}).NullstellenString(), "-1 , 0 , 1");
     EXPECT_EQ(P({1, 0, 1}).NullstellenString(), "");

@@ -153,6 +153,52 @@ TEST_F(EngineSuche, EvenZerosAndCloseSimpleZeros) {
     EXPECT_EQ(kp[0], 6.0);
 }
 
+// Where f is flat at a zero (a multiple zero, or a simple one at a centre of symmetry), the
+// rounding noise of its value changes sign several times; that is one zero, listed once, at the
+// zero of the highest derivative that vanishes there. Close but distinct zeros stay apart.
+TEST_F(EngineSuche, FlatZerosAreListedOnce) {
+    struct Fall {
+        const char* text;
+        std::vector<double> ns;
+    };
+    const Fall faelle[] = {
+        // (x - 0.1)(x - 0.2)(x - 0.3)(x - 0.4)(x - 0.5), zeros of its Double coefficients
+        {"x^5-1.5x^4+0.85x^3-0.225x^2+0.0274x-0.0012",
+         {5, 0.09999999999999996, 0.19999999999999976, 0.3000000000000019, 0.3999999999999968,
+          0.5000000000000015}},
+        {"x^3-0.6x^2+0.12x-0.008", {1, 0.2}},                    // (x - 0.2)^3
+        {"x^4 - 0.4x^3 + 0.06x^2 - 0.004x + 0.0001", {1, 0.1}},  // (x - 0.1)^4
+        {"x^2-2.0002x+1.0002", {2, 1, 1.0002}},
+        {"x^3 - 3.003x^2 + 3.006002x - 1.003002", {3, 1, 1.001, 1.002}},
+        // on the search bound, and beside it
+        {"x^2 - 10000000000000000x", {2, 0, 1e16}},
+        {"x^2 - 40000000000000000000x", {2, 0, 4e19}},
+        {"-x^9 - 1000000000x^2 - 3x", {3, -19.306977288403885, -3e-9, 0}},
+    };
+    for (const Fall& f : faelle) {
+        PolynomT p;
+        bool ok = false;
+        w.String2Poly(p, f.text, ok);
+        ASSERT_TRUE(ok) << f.text;
+        Suche(p);
+        ASSERT_EQ(ns.size(), f.ns.size()) << f.text;
+        for (std::size_t k = 1; k < ns.size(); ++k)
+            EXPECT_NEAR(ns[k], f.ns[k], 1e-9 * std::max(1.0, std::fabs(f.ns[k]))) << f.text;
+        std::vector<double> sortiert(kp.begin() + 1, kp.end());
+        EXPECT_EQ(std::adjacent_find(sortiert.begin(), sortiert.end()), sortiert.end()) << f.text;
+    }
+}
+
+// Every critical point is polished in its own derivative: the value table's digits of f, f' and
+// f'' there are those of the nearest Double.
+TEST_F(EngineSuche, CriticalPointsAreTheNearestDoubles) {
+    Suche(P({4, 0, -5, 0, 1}));
+    ASSERT_EQ(kp.size(), 10u);
+    EXPECT_EQ(kp[2], -std::sqrt(2.5));
+    EXPECT_EQ(kp[4], -std::sqrt(5.0 / 6));
+    EXPECT_EQ(kp[8], std::sqrt(2.5));
+}
+
 TEST_F(EngineSuche, ExtremeCoefficientsEndWithFinitePoints) {
     PolynomT p = P({1e300, -1e300, 0, 0, 0, 0, 0, 0, 0, 1e300});
     Suche(p);
@@ -163,8 +209,10 @@ TEST_F(EngineSuche, ExtremeCoefficientsEndWithFinitePoints) {
     ASSERT_EQ(ns.size(), 3u);
     EXPECT_NEAR(ns[2] / 1e150, 1.0, 1e-12);
 
-    Suche(P({-1, 5e-324}));  // the search bound is beyond the Double range
-    ASSERT_EQ(ns.size(), 2u);
+    // The zero lies beyond the Double range: no point, and nothing that is not finite.
+    Suche(P({-1, 5e-324}));
+    EXPECT_EQ(ns, (std::vector<double>{0}));
+    EXPECT_EQ(kp, (std::vector<double>{0}));
 
     w.KPAnzahl = 7;
     Suche(P({1, std::numeric_limits<double>::infinity(), 1}));

@@ -92,9 +92,11 @@ class EngineSucheZufall : public EngineTest {
     }
 };
 
-// Nine simple zeros drawn from (-W, W). The rounded coefficients themselves move close zeros by
-// more than 1e-9 in a few draws in a thousand, so the reference of the same coefficients is the
-// measure of the search; the drawn zeros are met in as many draws as that reference meets them.
+// Nine simple zeros drawn from (-W, W): every draw gives nine zeros. The rounded coefficients
+// themselves move close zeros by more than 1e-9 in a few draws in a thousand, so the reference
+// of the same coefficients is the measure of the search. Where zeros lie that close, the
+// reference's long-double bisection is itself at the end of its precision, so the drawn zeros
+// are asked for in 99.3% of the draws and not in as many as the reference meets.
 TEST_F(EngineSucheZufall, NineRandomZeros) {
     constexpr int kZuege = 2000;
     std::mt19937_64 gen(20240611);
@@ -124,10 +126,112 @@ TEST_F(EngineSucheZufall, NineRandomZeros) {
         RecordProperty("W" + w + "_reference", wieReferenz);
         RecordProperty("W" + w + "_drawn", wieGezogen);
         RecordProperty("W" + w + "_reference_drawn", referenzWieGezogen);
-        EXPECT_GE(anzahlRichtig, kZuege * 995 / 1000) << "W = " << breite;
+        EXPECT_EQ(anzahlRichtig, kZuege) << "W = " << breite;
         EXPECT_GE(wieReferenz, kZuege * 995 / 1000) << "W = " << breite;
-        EXPECT_GE(wieGezogen, referenzWieGezogen - kZuege / 1000) << "W = " << breite;
-        EXPECT_GE(wieGezogen, kZuege * 99 / 100) << "W = " << breite;
+        EXPECT_GE(wieGezogen, kZuege * 993 / 1000) << "W = " << breite;
+    }
+}
+
+// Families of polynomials built from drawn zeros, expanded in long double and rounded once: the
+// drawn zeros are the reference. Each family asks for the right number of zeros in a share of
+// the draws and for every zero within a tolerance of a drawn one in a share of them. A zero of
+// multiplicity m is listed once.
+struct Zug {
+    std::vector<double> nullstellen;  // distinct, ascending
+    std::vector<double> alle;         // with their multiplicity
+};
+
+struct Familie {
+    const char* name;
+    int zuege;
+    double toleranz;
+    double anteilAnzahl;  // share of draws with the right number of zeros
+    double anteilNahe;    // share of draws with every zero within the tolerance
+    Zug (*ziehen)(std::mt19937_64&);
+};
+
+std::vector<double> Gezogen(std::mt19937_64& gen, int anzahl, double breite) {
+    std::uniform_real_distribution<double> lage(-breite, breite);
+    std::vector<double> r(static_cast<std::size_t>(anzahl));
+    for (double& z : r) z = lage(gen);
+    return r;
+}
+
+Zug Mit(std::vector<double> einfach, const std::vector<double>& mehrfach, int m) {
+    Zug z;
+    z.alle = einfach;
+    for (double x : mehrfach)
+        for (int i = 0; i < m; ++i) z.alle.push_back(x);
+    z.nullstellen = einfach;
+    z.nullstellen.insert(z.nullstellen.end(), mehrfach.begin(), mehrfach.end());
+    std::sort(z.nullstellen.begin(), z.nullstellen.end());
+    std::sort(z.alle.begin(), z.alle.end());
+    return z;
+}
+
+template <int W>
+Zug DreiDoppelteDreiEinfache(std::mt19937_64& gen) {
+    std::vector<double> r = Gezogen(gen, 6, W);
+    return Mit({r[0], r[1], r[2]}, {r[3], r[4], r[5]}, 2);
+}
+
+Zug EineDreifacheDreiEinfache(std::mt19937_64& gen) {
+    std::vector<double> r = Gezogen(gen, 4, 5);
+    return Mit({r[0], r[1], r[2]}, {r[3]}, 3);
+}
+
+// Five zeros k/10, (k + j)/10, ..., (k + 4j)/10 from -1.5 to 2.7.
+Zug FuenfInZehnteln(std::mt19937_64& gen) {
+    std::uniform_int_distribution<int> anfang(-15, 15);
+    std::uniform_int_distribution<int> schritt(1, 3);
+    const int k = anfang(gen);
+    const int j = schritt(gen);
+    std::vector<double> r;
+    for (int i = 0; i < 5; ++i) r.push_back((k + i * j) / 10.0);
+    return Mit(r, {}, 1);
+}
+
+// Nine zeros a, a + d, ..., a + 8d spread over (-5, 5), d from 0.8 to 1.25.
+Zug NeunGleichabstaendige(std::mt19937_64& gen) {
+    const double d = std::uniform_real_distribution<double>(0.8, 1.25)(gen);
+    const double a = std::uniform_real_distribution<double>(-5.0, 5.0 - 8 * d)(gen);
+    std::vector<double> r;
+    for (int i = 0; i < 9; ++i) r.push_back(a + i * d);
+    return Mit(r, {}, 1);
+}
+
+bool AlleNahe(const std::vector<double>& ns, const std::vector<double>& soll, double toleranz) {
+    if (ns.size() != soll.size() + 1) return false;
+    for (std::size_t k = 0; k < soll.size(); ++k)
+        if (!(std::fabs(ns[k + 1] - soll[k]) <= toleranz * std::max(1.0, std::fabs(soll[k]))))
+            return false;
+    return true;
+}
+
+TEST_F(EngineSucheZufall, DrawnZerosAreFoundOnceAndClose) {
+    const Familie familien[] = {
+        {"three_double_three_simple_W5", 2000, 1e-7, 0.99, 0.98, DreiDoppelteDreiEinfache<5>},
+        {"three_double_three_simple_W1000", 2000, 1e-7, 0.99, 0.98, DreiDoppelteDreiEinfache<1000>},
+        {"one_triple_three_simple_W5", 2000, 1e-6, 0.99, 0.98, EineDreifacheDreiEinfache},
+        {"five_in_tenths", 2000, 1e-9, 0.995, 0.99, FuenfInZehnteln},
+        {"nine_evenly_spaced", 2000, 1e-9, 0.98, 0.97, NeunGleichabstaendige},
+    };
+    std::mt19937_64 gen(73);
+    for (const Familie& f : familien) {
+        int anzahlRichtig = 0, nahe = 0, hoechstensGrad = 0;
+        for (int zug = 0; zug < f.zuege; ++zug) {
+            const Zug z = f.ziehen(gen);
+            const PolynomT p = AusNullstellen(z.alle);
+            const std::vector<double> ns = Nullstellen(p);
+            anzahlRichtig += ns.size() == z.nullstellen.size() + 1;
+            nahe += AlleNahe(ns, z.nullstellen, f.toleranz);
+            hoechstensGrad += ns[0] <= static_cast<double>(z.alle.size());
+        }
+        RecordProperty(std::string(f.name) + "_count", anzahlRichtig);
+        RecordProperty(std::string(f.name) + "_close", nahe);
+        EXPECT_EQ(hoechstensGrad, f.zuege) << f.name;
+        EXPECT_GE(anzahlRichtig, f.anteilAnzahl * f.zuege) << f.name;
+        EXPECT_GE(nahe, f.anteilNahe * f.zuege) << f.name;
     }
 }
 

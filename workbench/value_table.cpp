@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Numerik.h"
 #include "framework/Text.h"
 #include "shell/HauptF.h"
 #include "workbench/Werkbank.h"
@@ -34,10 +35,13 @@ void HauptF::AlleWerteBerechnen() {
     // The table holds at most 50 points; beyond that the first 50 are kept, and the count and the
     // paging go by the points kept.
     const int behalten = std::clamp(n, 0, kTabPunkte);
+    // The values are summed in long double and rounded once, so that the rounding to the shown
+    // decimals starts from the Double nearest the value (f(-sqrt(2.5)) of x^4 - 5x^2 + 4 is -2.25,
+    // not -2.2499999999999991, and shows as -2.3 at one decimal).
     for (int i = 1; i <= behalten; ++i) {
         const double x = KPMenge[static_cast<std::size_t>(i)];
         WertTab[0][i] = x;
-        for (int k = 0; k <= 2; ++k) WertTab[k + 1][i] = Runden(PP[k]->FWert(x));
+        for (int k = 0; k <= 2; ++k) WertTab[k + 1][i] = Runden(numerik::WertGenau(*PP[k], x));
     }
     links = 1;
     rechts = ToInt32(Min(kSpalten, behalten));
@@ -100,7 +104,8 @@ void HauptF::WertB_Action(PushButton&) {
     xXF().SetText(werkbank::Zahltext(x));
     const std::array<Feld, 3> werte = {&HauptF::y1XF, &HauptF::y2XF, &HauptF::y3XF};
     for (std::size_t k = 0; k < werte.size(); ++k) {
-        if (PP[k]) (this->*werte[k])().SetText(werkbank::Zahltext(Runden(PP[k]->FWert(x))));
+        if (PP[k])
+            (this->*werte[k])().SetText(werkbank::Zahltext(Runden(numerik::WertGenau(*PP[k], x))));
     }
 }
 

@@ -1,0 +1,18 @@
+#pragma once
+// The search for critical points and real zeros with what the counted arrays of
+// HauptF::FindeKP leave out: which points are zeros of f, and how often. Internal to the engine;
+// FindeKP and the factor form are built on it.
+
+#include <vector>
+
+#include "engine/PolynomT.h"
+
+struct Stelle {
+    double x;
+    bool nullstelle;   // a zero of f, not only of f' or f''
+    int vielfachheit;  // for a zero of f: how often it divides f (the sum is at most the degree)
+};
+
+// The critical points of p ascending, each once; empty for degree below 1 and for a
+// polynomial with a coefficient that is not finite. Every x is finite.
+std::vector<Stelle> KritischeStellen(const PolynomT& p);
