@@ -29,7 +29,4 @@ inline constexpr const char* kUeberlauf = "Überlauf";
 // not finite.
 std::string Zahltext(double x);
 
-// The polynomial list's membership index (HauptF::PListeMenge) made to match PListe again.
-void PListeMengeNeuAufbauen(class HauptF& w);
-
 }  // namespace werkbank

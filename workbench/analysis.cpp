@@ -48,7 +48,6 @@ void HauptF::Event_Open() {
 
 void HauptF::Init() {
     InitZustand();
-    werkbank::PListeMengeNeuAufbauen(*this);
     Polynomauswertung();
 }
 
