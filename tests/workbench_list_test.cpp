@@ -73,8 +73,28 @@ TEST_F(Polynomliste, ListingShowsEveryEntry) {
     Analysiere("x^2");
     Aktion(kAnzeigen, Antwort::Cancel);
     EXPECT_EQ(Meldungen(), Texte{"Verwendete Polynome:\n\r0\n\rx^2  \n\r"});
+    EXPECT_EQ(LookOfMessageBox(Meldungen()[0]).lineBreaks, 3);  // LF CR is one break on screen
     EXPECT_EQ(w->RinglisteB().Text(), "Aktion wählen");
     EXPECT_TRUE(w->EingF().HasFocus());
+}
+
+// The listing of a long list, as the application's box shows it: within the screen, every
+// entry reachable by scrolling, the button in sight.
+TEST_F(Polynomliste, LongListingFitsTheScreen) {
+    std::string inhalt;
+    for (int i = 1; i <= 74; ++i) inhalt += "$" + std::to_string(i) + "x^2  - x  ";
+    const fs::path datei = ordner / "lang";
+    Schreibe(datei, inhalt + "\n");
+    Aktion(kLaden, Antwort::Action, datei.string());
+    ASSERT_EQ(w->PListe.size(), 76u);
+    Aktion(kAnzeigen, Antwort::Cancel);
+    ASSERT_EQ(Meldungen().size(), 1u);
+    const MessageBoxLook look = LookOfMessageBox(Meldungen()[0]);
+    EXPECT_LE(look.height, look.screenHeight);
+    EXPECT_TRUE(look.buttonInside);
+    EXPECT_GT(look.textHeight, look.height);
+    EXPECT_GE(look.reachableHeight, look.textHeight);
+    EXPECT_EQ(look.lineBreaks, 77);
 }
 
 TEST_F(Polynomliste, AnzAusListeBrowsesInACircle) {
@@ -155,6 +175,7 @@ TEST_F(Polynomliste, SavedFileHoldsOneLineOfEntries) {
     ASSERT_EQ(speichern.size(), 1u);
     EXPECT_EQ(speichern[0].filter, "text");
     EXPECT_EQ(speichern[0].defaultName, "PDaten");
+    EXPECT_TRUE(FileDialogListsAtFirst(speichern[0].filter, speichern[0].defaultName));
     EXPECT_EQ(Rueckfragen()[0].action.Caption, "Dennoch Speichern");
     EXPECT_EQ(Rueckfragen()[0].explanation,
               "Eine früher gespeicherte Liste wird dadurch überschrieben");
@@ -180,6 +201,7 @@ TEST_F(Polynomliste, LoadingAddsOnlyNewEntriesBehindTheList) {
     Aktion(kLaden, Antwort::Action, datei.string());
     EXPECT_EQ(w->PListe, (Texte{"0", "x  ", "5  ", "x^2  "}));
     EXPECT_EQ(Gezeigte(ScriptedDialogHost::Kind::OpenFile).at(0).filter, "");
+    EXPECT_TRUE(FileDialogListsAtFirst("", "PDaten"));
     EXPECT_EQ(Rueckfragen().back().action.Caption, "Laden");
     EXPECT_EQ(Rueckfragen().back().text,
               "Durch das Laden  wird die aktuelle Liste der Polynome nicht überschrieben");
