@@ -6,6 +6,7 @@
 
 class HauptF;
 class PolynomT;
+class TextField;
 
 namespace werkbank {
 
@@ -28,5 +29,10 @@ inline constexpr const char* kUeberlauf = "Überlauf";
 // The text of a computed number for an output field: Str, or kUeberlauf for a number that is
 // not finite.
 std::string Zahltext(double x);
+
+// Reads a number typed into an input field (Val) and shows it there as read (Str), so the field
+// says which number was used. A number beyond the range of a Double keeps the text the user
+// typed: no word replaces it, which would read back as 0 the next time.
+double EingabeZahl(TextField& feld);
 
 }  // namespace werkbank
