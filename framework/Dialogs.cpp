@@ -152,9 +152,9 @@ class QtDialogHost : public DialogHost {
 
     Answer ShowMessageDialog(const MessageDialog& dialog) override {
         if (!qApp) return Answer::Cancel;
-        QMessageBox box(IconFor(dialog.Icon), QApplication::applicationName(), ToQ(dialog.Message),
-                        QMessageBox::NoButton, DialogParent());
-        box.setInformativeText(ToQ(dialog.Explanation));
+        QMessageBox box(IconFor(dialog.Icon), QApplication::applicationName(),
+                        ShownText(dialog.Message), QMessageBox::NoButton, DialogParent());
+        box.setInformativeText(ShownText(dialog.Explanation));
         QPushButton* action = nullptr;
         QPushButton* alternate = nullptr;
         QPushButton* cancel = nullptr;
