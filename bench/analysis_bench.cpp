@@ -64,8 +64,7 @@ void BM_PLaden100000(benchmark::State& state) {
     Dialoge().datei = datei.string();
     for (auto _ : state) {
         state.PauseTiming();
-        w.PListe.resize(1);
-        w.PListeMenge = {"0"};
+        w.PListe.KuerzenAuf(1);
         state.ResumeTiming();
         w.PLaden();
         benchmark::DoNotOptimize(w.PListe.size());

@@ -12,5 +12,5 @@ void HauptF::InitZustand() {
     for (auto& p : PP) p.emplace();
     Pg.emplace();
     Ph.emplace();
-    PListe.assign(1, "0");
+    PListe = {"0"};
 }

@@ -1,10 +1,19 @@
 #include "framework/Dialogs.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
 #include <cstdio>
+#include <memory>
 
 #include "framework/Internals.h"
 
@@ -30,10 +39,101 @@ QMessageBox::Icon IconFor(int code) {
     }
 }
 
-// File type filters of the save and open dialogs; the empty one shows every file.
+// File type filters of the save and open dialogs. Every file is listed at first: the list file
+// is offered as "PDaten", without an extension, and must be seen again when the dialog opens
+// next; "text" offers text files as a second choice.
 QString FilterFor(const std::string& filter) {
-    if (filter == "text") return QStringLiteral("Textdateien (*.txt);;Alle Dateien (*)");
+    if (filter == "text") return QStringLiteral("Alle Dateien (*);;Textdateien (*.txt)");
     return QStringLiteral("Alle Dateien (*)");
+}
+
+std::unique_ptr<QFileDialog> NewFileDialog(QFileDialog::AcceptMode mode, const QString& title,
+                                           const std::string& filter) {
+    auto dialog =
+        std::make_unique<QFileDialog>(DialogParent(), title, QString(), FilterFor(filter));
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                        : QFileDialog::ExistingFile);
+    return dialog;
+}
+
+std::optional<std::string> ChosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
+}
+
+// The program writes its line ends as CR LF, and the list as LF CR; Qt would draw either pair
+// as two line breaks. Each pair, and a lone CR or LF, becomes one.
+QString ShownText(const std::string& text) {
+    const QString in = ToQ(text);
+    QString out;
+    out.reserve(in.size());
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        const QChar c = in[i];
+        if (c != u'\r' && c != u'\n') {
+            out += c;
+            continue;
+        }
+        out += u'\n';
+        if (i + 1 < in.size() && (in[i + 1] == u'\r' || in[i + 1] == u'\n') && in[i + 1] != c) ++i;
+    }
+    return out;
+}
+
+QRect ScreenArea(QWidget* parent) {
+    QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+// A text taller than two thirds of the screen (with the room the button needs) no longer gets
+// Qt's message box, which grows with its text until the button leaves the screen; it is shown
+// in a scrolling view of that height instead.
+bool ZuHochFuerDenSchirm(const QString& text, QWidget* parent) {
+    const QRect screen = ScreenArea(parent);
+    const QFontMetrics metrics(QApplication::font("QMessageBox"));
+    const QRect laidOut = metrics.boundingRect(QRect(0, 0, screen.width() * 2 / 3, 0),
+                                               Qt::TextWordWrap | Qt::AlignLeft, text);
+    const int buttonRoom = 6 * metrics.height();
+    return laidOut.height() + buttonRoom > screen.height() * 2 / 3;
+}
+
+std::unique_ptr<QDialog> NewScrollingMessageBox(const QString& text, QWidget* parent) {
+    const QRect screen = ScreenArea(parent);
+    auto box = std::make_unique<QDialog>(parent);
+    box->setWindowTitle(QApplication::applicationName());
+    auto* label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setMargin(6);
+    auto* view = new QScrollArea;
+    view->setWidget(label);
+    view->setWidgetResizable(true);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, box.get(), &QDialog::accept);
+    auto* layout = new QVBoxLayout(box.get());
+    layout->addWidget(view);
+    layout->addWidget(buttons);
+
+    const int scrollBar = view->verticalScrollBar()->sizeHint().width();
+    constexpr int kMindestBreite = 320;  // about as wide as Qt's own message box
+    const int width = std::min(
+        std::max(label->sizeHint().width() + scrollBar + 2 * view->frameWidth(), kMindestBreite),
+        screen.width() * 2 / 3);
+    view->setMinimumWidth(width);
+    box->resize(box->sizeHint().width(), screen.height() * 2 / 3);
+    return box;
+}
+
+std::unique_ptr<QDialog> NewMessageBox(const std::string& text, QWidget* parent) {
+    const QString shown = ShownText(text);
+    if (ZuHochFuerDenSchirm(shown, parent)) return NewScrollingMessageBox(shown, parent);
+    return std::make_unique<QMessageBox>(QMessageBox::NoIcon, QApplication::applicationName(),
+                                         shown, QMessageBox::Ok, parent);
 }
 
 // The application's host: Qt's own dialogs. Without a Qt application (a program that never
@@ -45,16 +145,14 @@ class QtDialogHost : public DialogHost {
             std::fputs((text + "\n").c_str(), stderr);
             return;
         }
-        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), ToQ(text),
-                        QMessageBox::Ok, DialogParent());
-        box.exec();
+        NewMessageBox(text, DialogParent())->exec();
     }
 
     Answer ShowMessageDialog(const MessageDialog& dialog) override {
         if (!qApp) return Answer::Cancel;
-        QMessageBox box(IconFor(dialog.Icon), QApplication::applicationName(), ToQ(dialog.Message),
-                        QMessageBox::NoButton, DialogParent());
-        box.setInformativeText(ToQ(dialog.Explanation));
+        QMessageBox box(IconFor(dialog.Icon), QApplication::applicationName(),
+                        ShownText(dialog.Message), QMessageBox::NoButton, DialogParent());
+        box.setInformativeText(ShownText(dialog.Explanation));
         QPushButton* action = nullptr;
         QPushButton* alternate = nullptr;
         QPushButton* cancel = nullptr;
@@ -76,18 +174,15 @@ class QtDialogHost : public DialogHost {
     std::optional<std::string> ChooseSaveFile(const std::string& filter,
                                               const std::string& defaultName) override {
         if (!qApp) return std::nullopt;
-        const QString path = QFileDialog::getSaveFileName(DialogParent(), QStringLiteral("Sichern"),
-                                                          ToQ(defaultName), FilterFor(filter));
-        if (path.isEmpty()) return std::nullopt;
-        return path.toStdString();
+        auto dialog = NewFileDialog(QFileDialog::AcceptSave, QStringLiteral("Sichern"), filter);
+        dialog->selectFile(ToQ(defaultName));
+        return ChosenFile(*dialog);
     }
 
     std::optional<std::string> ChooseOpenFile(const std::string& filter) override {
         if (!qApp) return std::nullopt;
-        const QString path = QFileDialog::getOpenFileName(DialogParent(), QStringLiteral("Öffnen"),
-                                                          QString(), FilterFor(filter));
-        if (path.isEmpty()) return std::nullopt;
-        return path.toStdString();
+        auto dialog = NewFileDialog(QFileDialog::AcceptOpen, QStringLiteral("Öffnen"), filter);
+        return ChosenFile(*dialog);
     }
 };
 
@@ -147,4 +242,44 @@ std::optional<FolderItem> GetSaveFolderItem(const std::string& filter,
 std::optional<FolderItem> GetOpenFolderItem(const std::string& filter) {
     if (auto path = Host().ChooseOpenFile(filter)) return FolderItem{*path};
     return std::nullopt;
+}
+
+MessageBoxLook LookOfMessageBox(const std::string& text) {
+    MessageBoxLook look;
+    if (!qApp) return look;
+    std::unique_ptr<QDialog> box = NewMessageBox(text, nullptr);
+    box->show();  // lays the box out as it appears
+    look.height = box->height();
+    look.screenHeight = ScreenArea(box.get()).height();
+    const auto buttons = box->findChildren<QAbstractButton*>();
+    look.buttonInside = !buttons.isEmpty();
+    for (QAbstractButton* b : buttons) {
+        const QRect inBox(b->mapTo(box.get(), QPoint(0, 0)), b->size());
+        look.buttonInside = look.buttonInside && b->isVisible() && box->rect().contains(inBox);
+    }
+    const QString shown = ShownText(text);
+    for (QLabel* label : box->findChildren<QLabel*>()) {
+        if (label->text() != shown) continue;
+        look.lineBreaks = static_cast<int>(label->text().count(u'\n') + label->text().count(u'\r'));
+        look.textHeight = label->height();
+        if (auto* view = box->findChild<QScrollArea*>()) {
+            look.reachableHeight =
+                view->viewport()->height() + view->verticalScrollBar()->maximum();
+        } else {
+            const QRect inBox(label->mapTo(box.get(), QPoint(0, 0)), label->size());
+            look.reachableHeight = inBox.intersected(box->rect()).height();
+        }
+    }
+    box->hide();
+    return look;
+}
+
+bool FileDialogListsAtFirst(const std::string& filter, const std::string& fileName) {
+    if (!qApp) return false;
+    auto dialog = NewFileDialog(QFileDialog::AcceptOpen, QString(), filter);
+    const QRegularExpression inBrackets(QStringLiteral("\\(([^)]*)\\)"));
+    const QRegularExpressionMatch match = inBrackets.match(dialog->selectedNameFilter());
+    if (!match.hasMatch()) return false;
+    const QStringList patterns = match.captured(1).split(u' ', Qt::SkipEmptyParts);
+    return QDir::match(patterns, ToQ(fileName));
 }

@@ -10,7 +10,10 @@ struct FolderItem {
     std::string path;  // UTF-8
 };
 
-// A message box with one button; returns when it is closed.
+// A message box with one button; returns when it is closed. Each line end of the text (CR LF,
+// LF CR, a lone CR or LF) is one line break on screen. A text too tall for the screen is shown
+// in a scrolling view of bounded height, so every line can be reached and the button stays
+// in sight.
 void MsgBox(const std::string& text);
 
 class MessageDialogButton {
@@ -53,3 +56,21 @@ class DialogHost {
 
 // Installs a host (nullptr restores the application's Qt host); returns the previous one.
 DialogHost* SetDialogHost(DialogHost* host);
+
+// ---- For checks of what a user sees (they need the running framework) ----
+
+// The application's message box for `text`, laid out on the screen as MsgBox would show it,
+// measured in pixels and closed again without waiting for a click.
+struct MessageBoxLook {
+    int height = 0;             // the box
+    int screenHeight = 0;       // the screen's available area
+    bool buttonInside = false;  // its button lies wholly inside the box
+    int textHeight = 0;         // the whole text as laid out
+    int reachableHeight = 0;    // of the text: what is in view plus what scrolling brings there
+    int lineBreaks = 0;         // in the text as drawn (each CR and each LF in it)
+};
+MessageBoxLook LookOfMessageBox(const std::string& text);
+
+// True when the system's file dialog opened with `filter` lists a file named `fileName` as it
+// opens, before the user picks another file type.
+bool FileDialogListsAtFirst(const std::string& filter, const std::string& fileName);

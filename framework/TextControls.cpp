@@ -52,7 +52,13 @@ class TextFieldAdapter : public ControlAdapter {
   public:
     explicit TextFieldAdapter(FieldEdit* edit) : edit_(edit) {}
     std::string Text() const override { return edit_->text().toStdString(); }
-    void SetText(std::string_view text) override { edit_->setText(ToQ(text)); }
+    // Qt puts the cursor behind a text it is given, and a text wider than the field then shows
+    // its end: a number would lose its sign and leading digits, a term its constant. What the
+    // program writes is shown from its first character.
+    void SetText(std::string_view text) override {
+        edit_->setText(ToQ(text));
+        edit_->setCursorPosition(0);
+    }
     void Apply(std::string_view name, const PropertyValue& value) override {
         if (name == "Text") {
             if (!IsUntouchedEmpty(std::get<std::string>(value)))
@@ -105,9 +111,13 @@ class AreaEdit : public QTextEdit {
         document()->setDocumentMargin(2);
     }
 
+    // Shown from its first character, whatever the view showed before.
     void SetPlain(const QString& text) {
         setPlainText(text);
         ApplyLineSpacing();
+        moveCursor(QTextCursor::Start);
+        horizontalScrollBar()->setValue(0);
+        verticalScrollBar()->setValue(0);
     }
 
     // A format change is no change of the text: it raises no TextChange.
@@ -209,4 +219,21 @@ void TextArea::CreateWidget() {
     auto* edit = new AreaEdit(NewWidgetParent(*this));
     QObject::connect(edit, &QTextEdit::textChanged, edit, [this] { Raise(Event::TextChange); });
     InstallWidget(*this, edit, std::make_unique<TextAreaAdapter>(edit));
+}
+
+std::int32_t TextControl::FirstVisibleCharacter() const {
+    QWidget* widget = WidgetOf(*this);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        // A line edit settles its scroll offset while it paints.
+        edit->grab();
+        const QRect inside = edit->contentsRect().marginsRemoved(edit->textMargins());
+        const QPoint edge(inside.left() + 2, inside.center().y());
+        return static_cast<std::int32_t>(edit->cursorPositionAt(edge)) + 1;
+    }
+    if (auto* edit = qobject_cast<QTextEdit*>(widget)) {
+        edit->grab();
+        const QPoint edge(1, edit->viewport()->height() / 2);
+        return static_cast<std::int32_t>(edit->cursorForPosition(edge).position()) + 1;
+    }
+    return 1;
 }

@@ -1,8 +1,11 @@
 #include "framework/TextFiles.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 
 #include "framework/Errors.h"
 
@@ -42,19 +45,70 @@ QString Reason(const QFileDevice& device) {
     return reason;
 }
 
+// The reason of a failed system call, for the cases a save meets.
+QString ReasonOf(int error) {
+    switch (error) {
+        case ENOSPC:
+            return QStringLiteral("kein Platz mehr auf dem Datenträger");
+        case EDQUOT:
+            return QStringLiteral("das Speicherkontingent ist erschöpft");
+        case EFBIG:
+            return QStringLiteral("die Datei würde zu groß");
+        case EIO:
+            return QStringLiteral("Ein-/Ausgabefehler");
+        case EACCES:
+        case EPERM:
+            return QStringLiteral("keine Berechtigung");
+        case EROFS:
+            return QStringLiteral("der Datenträger ist schreibgeschützt");
+        default:
+            return QStringLiteral("Schreibfehler");
+    }
+}
+
+// Only a regular file (or a name that is not taken yet) is read or replaced: a folder, a
+// device or a pipe would be swapped for a plain file on saving, and reading one could wait or
+// run forever.
+void MussGewoehnlicheDateiSein(const FolderItem& file, const char* what) {
+    struct stat info {};
+    if (::stat(file.path.c_str(), &info) != 0) return;  // a new name; opening tells the rest
+    if (S_ISDIR(info.st_mode)) Fail(file, what, QStringLiteral("das ist ein Ordner"));
+    if (!S_ISREG(info.st_mode)) Fail(file, what, QStringLiteral("das ist keine gewöhnliche Datei"));
+}
+
+// Writes all of `bytes` to `fd` and makes it durable; 0 on success, else the errno of the
+// step that failed.
+int AllesSchreiben(int fd, const std::string& bytes) {
+    const char* p = bytes.data();
+    std::size_t rest = bytes.size();
+    while (rest > 0) {
+        const ssize_t n = ::write(fd, p, rest);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        p += n;
+        rest -= static_cast<std::size_t>(n);
+    }
+    while (::fsync(fd) != 0) {
+        if (errno != EINTR) return errno;
+    }
+    return 0;
+}
+
 }  // namespace
 
 struct TextOutputStream::Impl {
     FolderItem file;
     QSaveFile out;
+    std::string lines;  // everything written so far; it reaches the side file on Close
     bool closed = false;
     explicit Impl(const FolderItem& f) : file(f), out(PathOf(f)) {}
 };
 
 std::unique_ptr<TextOutputStream> TextOutputStream::Create(const FolderItem& file) {
+    MussGewoehnlicheDateiSein(file, "kann nicht geschrieben werden");
     auto impl = std::make_unique<Impl>(file);
-    if (QFileInfo(PathOf(file)).isDir())
-        Fail(file, "kann nicht geschrieben werden", QStringLiteral("das ist ein Ordner"));
     // Without direct write fallback a folder that forbids the file beside the target makes the
     // save fail instead of writing the target in place.
     impl->out.setDirectWriteFallback(false);
@@ -71,15 +125,20 @@ TextOutputStream::~TextOutputStream() {
 
 void TextOutputStream::WriteLine(const std::string& text) {
     if (impl_->closed) Fail(impl_->file, "ist schon geschlossen", QStringLiteral("WriteLine"));
-    const std::string line = text + "\n";
-    if (impl_->out.write(line.data(), static_cast<qint64>(line.size())) !=
-        static_cast<qint64>(line.size()))
-        Fail(impl_->file, "kann nicht geschrieben werden", Reason(impl_->out));
+    impl_->lines += text;
+    impl_->lines += '\n';
 }
 
+// The side file is written and synced by hand, each call checked: Qt's buffered device takes
+// the bytes first and its commit would rename a side file whose late write failed (a full disk,
+// a quota) over the old file. Only a side file known to be whole replaces the file.
 void TextOutputStream::Close() {
     if (impl_->closed) return;
     impl_->closed = true;
+    if (const int error = AllesSchreiben(impl_->out.handle(), impl_->lines); error != 0) {
+        impl_->out.cancelWriting();
+        Fail(impl_->file, "kann nicht geschrieben werden", ReasonOf(error));
+    }
     if (!impl_->out.commit()) Fail(impl_->file, "kann nicht gesichert werden", Reason(impl_->out));
 }
 
@@ -90,9 +149,8 @@ struct TextInputStream::Impl {
 };
 
 std::unique_ptr<TextInputStream> TextInputStream::Open(const FolderItem& file) {
+    MussGewoehnlicheDateiSein(file, "kann nicht gelesen werden");
     auto impl = std::make_unique<Impl>(file);
-    if (QFileInfo(PathOf(file)).isDir())
-        Fail(file, "kann nicht gelesen werden", QStringLiteral("das ist ein Ordner"));
     if (!impl->in.open(QIODevice::ReadOnly))
         Fail(file, "kann nicht geöffnet werden", Reason(impl->in));
     return std::make_unique<TextInputStream>(std::move(impl));

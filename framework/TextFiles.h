@@ -6,14 +6,16 @@
 
 #include "framework/Dialogs.h"
 
-// Writes aside and replaces the file only on Close, once everything is written, so a failed
-// save never leaves a half-written or empty file behind.
+// Writes aside and replaces the file only on Close, once everything is written and synced, so a
+// failed save (a full disk, a quota, an I/O error) never leaves a half-written or empty file
+// behind: the old file stays byte for byte. Create refuses a path that holds anything but a
+// regular file (a folder, a device, a pipe) before anything is written.
 class TextOutputStream {
   public:
     static std::unique_ptr<TextOutputStream> Create(const FolderItem& file);
     ~TextOutputStream();                      // without Close, the file stays as it was
-    void WriteLine(const std::string& text);  // the text and a line end ("\n")
-    void Close();
+    void WriteLine(const std::string& text);  // the text and a line end ("\n"), kept until Close
+    void Close();                             // writes, syncs and replaces; raises on any failure
 
     struct Impl;
     explicit TextOutputStream(std::unique_ptr<Impl> impl);
@@ -22,6 +24,7 @@ class TextOutputStream {
     std::unique_ptr<Impl> impl_;
 };
 
+// Open refuses anything but a regular file (a pipe or a device could wait or read forever).
 class TextInputStream {
   public:
     static std::unique_ptr<TextInputStream> Open(const FolderItem& file);

@@ -19,13 +19,13 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "engine/PolynomT.h"
 #include "framework/Controls.h"
 #include "framework/Menu.h"
 #include "framework/Window.h"
+#include "shell/PolynomListe.h"
 
 class Graphics;
 
@@ -51,12 +51,9 @@ class HauptF : public Window {
     std::optional<PolynomT> Ph;                               // h
     std::int32_t PZeiger = 0;                                 // browse index into PListe
     std::int32_t Stellenzahl = 1;                             // decimals shown, 0: whole numbers
-    std::vector<std::string> PListe = {""};                   // polynomial list; Init makes it "0"
+    PolynomListe PListe = {""};                               // polynomial list; Init makes it "0"
     std::array<std::optional<PolynomT>, 10> Poly;             // scratch polynomials of the shift
     std::array<std::array<std::int32_t, 10>, 10> BinKoeff{};  // binomial coefficients C(i, j)
-    // The entries of PListe as a set, kept in step with every change of the list, so that the
-    // test for an entry does not walk the list (loading a long file stays linear).
-    std::unordered_set<std::string> PListeMenge;
 
     // ---- Construction (shell) ----
     void Layout() override;

@@ -60,6 +60,34 @@ TEST(FrameworkDialogs, FileDialogsGiveTheChosenFileOrNothing) {
     EXPECT_FALSE(host.Dialogs()[1].file.has_value());
 }
 
+// The application's own box, as MsgBox shows it when no test host is installed.
+TEST(FrameworkDialogs, MessageBoxDrawsEachLineEndAsOneBreak) {
+    const MessageBoxLook look = LookOfMessageBox("a\n\rb\r\nc\rd\ne\r\n\r\nf");
+    EXPECT_EQ(look.lineBreaks, 6);
+    EXPECT_TRUE(look.buttonInside);
+    EXPECT_GT(look.textHeight, 0);
+    EXPECT_EQ(look.reachableHeight, look.textHeight);
+}
+
+TEST(FrameworkDialogs, MessageTallerThanTheScreenScrollsAndKeepsItsButtonInSight) {
+    std::string text = "Verwendete Polynome:\n\r";
+    for (int i = 0; i < 300; ++i) text += std::to_string(i) + "x^2  + x  \n\r";
+    const MessageBoxLook look = LookOfMessageBox(text);
+    ASSERT_GT(look.screenHeight, 0);
+    EXPECT_LE(look.height, look.screenHeight * 2 / 3 + 1);
+    EXPECT_TRUE(look.buttonInside);
+    EXPECT_GT(look.textHeight, look.screenHeight);
+    EXPECT_GE(look.reachableHeight, look.textHeight);
+    EXPECT_EQ(look.lineBreaks, 301);
+}
+
+TEST(FrameworkDialogs, FileDialogsListFilesWithoutExtensionAtFirst) {
+    for (const char* filter : {"text", ""}) {
+        EXPECT_TRUE(FileDialogListsAtFirst(filter, "PDaten")) << filter;
+        EXPECT_TRUE(FileDialogListsAtFirst(filter, "liste.txt")) << filter;
+    }
+}
+
 TEST(FrameworkDialogs, MsgBoxIsRecordedAndHostsNest) {
     ScriptedDialogHost outer;
     {

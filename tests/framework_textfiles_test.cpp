@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -96,6 +99,75 @@ TEST_F(FrameworkTextFiles, FolderThatVanishesBeforeCloseIsAnError) {
     fs::remove_all(dir_ / "weg");
     EXPECT_THROW(out->Close(), IOException);
     EXPECT_FALSE(fs::exists(f.path));
+}
+
+// In a child process: saves with the file size limit `grenze`; exits 0 with the error's text
+// on stderr when the save fails, 1 when it claims success.
+// The limit is lifted again before the report: the death test's stderr is a file too.
+[[noreturn]] void SpeichernMitGrenze(const FolderItem& f, rlim_t grenze) {
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlim_t vorher = limit.rlim_cur;
+    limit.rlim_cur = grenze;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::string fehler;
+    try {
+        auto out = TextOutputStream::Create(f);
+        out->WriteLine("$x  $x^2  $- 1  + x^3  ");
+        out->Close();
+    } catch (const IOException& e) {
+        fehler = e.what();
+    }
+    limit.rlim_cur = vorher;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::fputs(fehler.c_str(), stderr);
+    std::_Exit(fehler.empty() ? 1 : 0);
+}
+
+// The kernel itself refuses the write, as on a full disk: a child process may write no byte
+// beyond the file size limit (and ignores the signal that would otherwise end it).
+TEST_F(FrameworkTextFiles, WriteRefusedByTheSystemKeepsTheOldFileByteForByte) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");  // the test process runs Qt's threads
+    const FolderItem f = File("PDaten");
+    const std::string alt = "$x  $x^2  \n$7";
+    Put(f, alt);
+    for (const rlim_t grenze : {rlim_t{0}, rlim_t{5}}) {
+        EXPECT_EXIT(SpeichernMitGrenze(f, grenze), ::testing::ExitedWithCode(0),
+                    "PDaten.* kann nicht geschrieben werden: die Datei")
+            << "limit " << grenze;
+        EXPECT_EQ(Content(f), alt);
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1)
+            << "a side file was left behind";
+    }
+}
+
+// A device, a pipe or a folder is refused before anything is written; it stays what it was.
+// Reading one is refused too (a pipe without a writer would wait forever).
+TEST_F(FrameworkTextFiles, OnlyRegularFilesAreWrittenOrRead) {
+    const FolderItem pipe = File("PDaten");
+    ASSERT_EQ(::mkfifo(pipe.path.c_str(), 0600), 0);
+    for (const FolderItem& ziel : {pipe, FolderItem{"/dev/null"}, FolderItem{dir_.string()}}) {
+        for (const bool schreiben : {true, false}) {
+            try {
+                if (schreiben) {
+                    TextOutputStream::Create(ziel)->WriteLine("$x  ");
+                } else {
+                    TextInputStream::Open(ziel);
+                }
+                ADD_FAILURE() << ziel.path << " was not refused";
+            } catch (const IOException& e) {
+                EXPECT_NE(std::string(e.what()).find("\"" + ziel.path + "\""), std::string::npos)
+                    << e.what();
+            }
+        }
+    }
+    struct stat info {};
+    ASSERT_EQ(::stat(pipe.path.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    ASSERT_EQ(::stat("/dev/null", &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
 TEST_F(FrameworkTextFiles, UnreadableFileIsAnError) {

@@ -42,21 +42,27 @@ TEST_F(Analyse, StartShowsTheAnalysisOfX) {
     EXPECT_TRUE(Meldungen().empty());
 }
 
-TEST_F(Analyse, ZeroPolynomialGetsItsOwnTextsAndLeavesTheIntegralFields) {
+// No output keeps a value of an earlier f: the integral and the area of x are gone once the
+// zero polynomial or a constant is analysed; the bounds the user typed stay.
+TEST_F(Analyse, ZeroPolynomialGetsItsOwnTextsAndEmptiesIntegralAndArea) {
     w->vonF().SetText("0");
     w->bisF().SetText("1");
-    w->PushButton1().Push();
-    ASSERT_EQ(w->IntegralF().Text(), "0.5");
+    Analysiere("x^2 - 1");
+    ASSERT_EQ(w->IntegralF().Text(), "-0.7");
+    ASSERT_EQ(w->IntegralF1().Text(), "1.3");
 
     Analysiere("0");
     EXPECT_EQ(w->EingF().Text(), "0");
     EXPECT_EQ(w->AusgF1().Text(), "Alle Polynome sind Teiler des Nullpolynoms");
     EXPECT_EQ(w->AusgF2().Text(), "Alle reellen Zahlen sind Nullstellen des Nullpolynoms");
     EXPECT_EQ(w->x1F().Text(), "");
-    EXPECT_EQ(w->IntegralF().Text(), "0.5");
+    EXPECT_EQ(w->IntegralF().Text(), "");
+    EXPECT_EQ(w->IntegralF1().Text(), "");
+    EXPECT_EQ(w->vonF().Text(), "0");
     EXPECT_EQ(w->bisF().Text(), "1");
+    EXPECT_FALSE(w->IntegralB().Enabled());
     EXPECT_EQ(w->KPAnzahl, 0);
-    EXPECT_EQ(Liste(), (std::vector<std::string>{"0", "x  "}));
+    EXPECT_EQ(Liste(), (std::vector<std::string>{"0", "x  ", "- 1  + x^2  "}));
 }
 
 TEST_F(Analyse, ConstantsNameThemselvesWithTheirSign) {
@@ -66,12 +72,16 @@ TEST_F(Analyse, ConstantsNameThemselvesWithTheirSign) {
         const char* zahl;
     };
     for (const Fall& f : {Fall{"7", "7  ", "7"}, Fall{"-3", "- 3  ", "-3"}}) {
+        Analysiere("x^2 - 1");
+        ASSERT_FALSE(w->IntegralF1().Text().empty());
         Analysiere(f.eingabe);
         EXPECT_EQ(w->EingF().Text(), f.term);
         EXPECT_EQ(w->AusgF1().Text(), f.zahl);
         EXPECT_EQ(w->AusgF2().Text(),
                   std::string("Das konstante Polynom ") + f.zahl + " hat keine Nullstellen");
         EXPECT_EQ(w->x1F().Text(), "");
+        EXPECT_EQ(w->IntegralF().Text(), "");
+        EXPECT_EQ(w->IntegralF1().Text(), "");
         EXPECT_EQ(w->PListe.back(), f.term);
     }
 }
@@ -128,6 +138,28 @@ TEST_F(Analyse, IntegralBoundsAreReadAsNumbers) {
     w->vonF().SetText("abc");
     w->PushButton1().Push();
     EXPECT_EQ(w->vonF().Text(), "0");
+    EXPECT_EQ(w->IntegralF().Text(), "0.5");
+}
+
+// A bound beyond the range of a Double is kept as typed, run after run, and the integral says
+// that it overflowed; a word written into the field would read back as 0 the next time.
+TEST_F(Analyse, BoundBeyondTheDoubleRangeStaysAsTyped) {
+    const std::string riesig = "1" + std::string(400, '0');
+    w->vonF().SetText("-" + riesig);
+    w->bisF().SetText("1");
+    for (int lauf = 0; lauf < 2; ++lauf) {
+        w->PushButton1().Push();
+        EXPECT_EQ(w->vonF().Text(), "-" + riesig);
+        EXPECT_EQ(w->bisF().Text(), "1");
+        EXPECT_EQ(w->IntegralF().Text(), "Überlauf");
+    }
+    w->IntegralB().Push();
+    EXPECT_EQ(w->vonF().Text(), "-" + riesig);
+    EXPECT_EQ(w->IntegralF().Text(), "Überlauf");
+    EXPECT_TRUE(Meldungen().empty());
+
+    w->vonF().SetText("0");
+    w->IntegralB().Push();
     EXPECT_EQ(w->IntegralF().Text(), "0.5");
 }
 

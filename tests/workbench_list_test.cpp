@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -69,8 +73,28 @@ TEST_F(Polynomliste, ListingShowsEveryEntry) {
     Analysiere("x^2");
     Aktion(kAnzeigen, Antwort::Cancel);
     EXPECT_EQ(Meldungen(), Texte{"Verwendete Polynome:\n\r0\n\rx^2  \n\r"});
+    EXPECT_EQ(LookOfMessageBox(Meldungen()[0]).lineBreaks, 3);  // LF CR is one break on screen
     EXPECT_EQ(w->RinglisteB().Text(), "Aktion wählen");
     EXPECT_TRUE(w->EingF().HasFocus());
+}
+
+// The listing of a long list, as the application's box shows it: within the screen, every
+// entry reachable by scrolling, the button in sight.
+TEST_F(Polynomliste, LongListingFitsTheScreen) {
+    std::string inhalt;
+    for (int i = 1; i <= 74; ++i) inhalt += "$" + std::to_string(i) + "x^2  - x  ";
+    const fs::path datei = ordner / "lang";
+    Schreibe(datei, inhalt + "\n");
+    Aktion(kLaden, Antwort::Action, datei.string());
+    ASSERT_EQ(w->PListe.size(), 76u);
+    Aktion(kAnzeigen, Antwort::Cancel);
+    ASSERT_EQ(Meldungen().size(), 1u);
+    const MessageBoxLook look = LookOfMessageBox(Meldungen()[0]);
+    EXPECT_LE(look.height, look.screenHeight);
+    EXPECT_TRUE(look.buttonInside);
+    EXPECT_GT(look.textHeight, look.height);
+    EXPECT_GE(look.reachableHeight, look.textHeight);
+    EXPECT_EQ(look.lineBreaks, 77);
 }
 
 TEST_F(Polynomliste, AnzAusListeBrowsesInACircle) {
@@ -151,6 +175,7 @@ TEST_F(Polynomliste, SavedFileHoldsOneLineOfEntries) {
     ASSERT_EQ(speichern.size(), 1u);
     EXPECT_EQ(speichern[0].filter, "text");
     EXPECT_EQ(speichern[0].defaultName, "PDaten");
+    EXPECT_TRUE(FileDialogListsAtFirst(speichern[0].filter, speichern[0].defaultName));
     EXPECT_EQ(Rueckfragen()[0].action.Caption, "Dennoch Speichern");
     EXPECT_EQ(Rueckfragen()[0].explanation,
               "Eine früher gespeicherte Liste wird dadurch überschrieben");
@@ -176,6 +201,7 @@ TEST_F(Polynomliste, LoadingAddsOnlyNewEntriesBehindTheList) {
     Aktion(kLaden, Antwort::Action, datei.string());
     EXPECT_EQ(w->PListe, (Texte{"0", "x  ", "5  ", "x^2  "}));
     EXPECT_EQ(Gezeigte(ScriptedDialogHost::Kind::OpenFile).at(0).filter, "");
+    EXPECT_TRUE(FileDialogListsAtFirst("", "PDaten"));
     EXPECT_EQ(Rueckfragen().back().action.Caption, "Laden");
     EXPECT_EQ(Rueckfragen().back().text,
               "Durch das Laden  wird die aktuelle Liste der Polynome nicht überschrieben");
@@ -220,13 +246,19 @@ TEST_F(Polynomliste, CancelledDialogsLeaveListAndFiles) {
 
 TEST_F(Polynomliste, FileErrorsAreReportedAndChangeNothing) {
     const fs::path fehlt = ordner / "gibt-es-nicht" / "PDaten";
-    for (const fs::path& ziel : {fs::path(ordner), fehlt}) {
+    const fs::path pipe = ordner / "PDaten";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const fs::path& ziel : {fs::path(ordner), fehlt, pipe, fs::path("/dev/null")}) {
         host.Clear();
         Aktion(kSpeichern, Antwort::Action, ziel.string());
         ASSERT_EQ(Meldungen().size(), 1u) << ziel;
         EXPECT_EQ(Meldungen()[0].rfind("Die Polynomliste konnte nicht gespeichert werden.", 0), 0u);
+        EXPECT_NE(Meldungen()[0].find("\"" + ziel.string() + "\""), std::string::npos)
+            << Meldungen()[0];
     }
     EXPECT_FALSE(fs::exists(fehlt));
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
     for (const fs::path& quelle : {fs::path(ordner), ordner / "verschwunden"}) {
         host.Clear();
         Aktion(kLaden, Antwort::Action, quelle.string());
@@ -236,6 +268,49 @@ TEST_F(Polynomliste, FileErrorsAreReportedAndChangeNothing) {
     EXPECT_EQ(w->PListe, (Texte{"0", "x  "}));
     Analysiere("x^2");  // the program goes on
     EXPECT_EQ(w->PListe.back(), "x^2  ");
+}
+
+// In a child process: "Speichern" onto `datei` (which holds `alt`) with the file size limit
+// lowered, so that the kernel refuses the write as a full disk would. Exits 0 when the window
+// said so, naming the file, kept its list and left the file byte for byte as it was with no
+// side file beside it. The messages go to stderr once the limit is lifted again (the death
+// test's stderr is a file too).
+[[noreturn]] void SpeichernAufVollerPlatte(class HauptF& w, ScriptedDialogHost& host,
+                                           const fs::path& datei, const std::string& alt) {
+    const std::vector<std::string> vorher = w.PListe;
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlim_t frei = limit.rlim_cur;
+    limit.rlim_cur = 4;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, SIG_IGN);
+    host.AnswerButton(DialogHost::Answer::Action);
+    host.AnswerFile(datei.string());
+    w.RinglisteB().Choose(kSpeichern);
+    limit.rlim_cur = frei;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+
+    const std::vector<std::string> meldungen = host.Messages();
+    for (const std::string& m : meldungen) std::fputs(m.c_str(), stderr);
+    const bool gemeldet = meldungen.size() == 1 &&
+                          meldungen[0].find("\"" + datei.string() + "\"") != std::string::npos;
+    const auto dateien =
+        std::distance(fs::directory_iterator(datei.parent_path()), fs::directory_iterator());
+    const bool unveraendert = Inhalt(datei) == alt && dateien == 1 && w.PListe == vorher;
+    fs::remove_all(datei.parent_path());  // the fixture's TearDown does not run here
+    std::_Exit(gemeldet && unveraendert ? 0 : 1);
+}
+
+TEST_F(Polynomliste, SavingOntoAFullDiskSaysSoAndKeepsTheOldFile) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");  // the window's process has threads
+    const fs::path datei = ordner / "PDaten";
+    const std::string alt = "$x  $x^2  \n";
+    Schreibe(datei, alt);
+    Analysiere("x^3 - 2");
+    EXPECT_EXIT(SpeichernAufVollerPlatte(*w, host, datei, alt), ::testing::ExitedWithCode(0),
+                "Die Polynomliste konnte nicht gespeichert werden. Eine vorhandene Datei bleibt, "
+                "wie sie war.*PDaten.*die Datei");
+    EXPECT_EQ(Inhalt(datei), alt);
 }
 
 TEST_F(Polynomliste, AHundredThousandEntriesLoadInOrder) {

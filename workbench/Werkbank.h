@@ -6,6 +6,7 @@
 
 class HauptF;
 class PolynomT;
+class TextField;
 
 namespace werkbank {
 
@@ -29,7 +30,9 @@ inline constexpr const char* kUeberlauf = "Überlauf";
 // not finite.
 std::string Zahltext(double x);
 
-// The polynomial list's membership index (HauptF::PListeMenge) made to match PListe again.
-void PListeMengeNeuAufbauen(class HauptF& w);
+// Reads a number typed into an input field (Val) and shows it there as read (Str), so the field
+// says which number was used. A number beyond the range of a Double keeps the text the user
+// typed: no word replaces it, which would read back as 0 the next time.
+double EingabeZahl(TextField& feld);
 
 }  // namespace werkbank

@@ -12,6 +12,13 @@ namespace {
 constexpr const char* kNichtVerwertbar =
     "Eingabe so nicht verwertbar (z.B.: Grad des Polynoms muss kleiner als 10 sein ...)";
 
+// What the integral and area fields show belongs to the polynomial before; for a constant or the
+// zero polynomial neither is computed ("Integrieren" is off for them), so both are emptied.
+void IntegralFelderLeeren(class HauptF& w) {
+    w.IntegralF().SetText("");
+    w.IntegralF1().SetText("");
+}
+
 }  // namespace
 
 namespace werkbank {
@@ -40,6 +47,12 @@ std::string Zahltext(double x) {
     return std::isfinite(x) ? Str(x) : kUeberlauf;
 }
 
+double EingabeZahl(TextField& feld) {
+    const double x = Val(feld.Text());
+    if (std::isfinite(x)) feld.SetText(Str(x));
+    return x;
+}
+
 }  // namespace werkbank
 
 void HauptF::Event_Open() {
@@ -48,7 +61,6 @@ void HauptF::Event_Open() {
 
 void HauptF::Init() {
     InitZustand();
-    werkbank::PListeMengeNeuAufbauen(*this);
     Polynomauswertung();
 }
 
@@ -88,11 +100,13 @@ void HauptF::Polynomauswertung() {
         if (d == -1) {
             AusgF2().SetText("Alle reellen Zahlen sind Nullstellen des Nullpolynoms");
             AusgF1().SetText("Alle Polynome sind Teiler des Nullpolynoms");
+            IntegralFelderLeeren(*this);
             FindeKP(*PPP, KPMenge, NS);
         } else if (d == 0) {
             const double k = PPP->Koeff[0];
             AusgF2().SetText("Das konstante Polynom " + Str(k) + " hat keine Nullstellen");
             AusgF1().SetText(Str(k));
+            IntegralFelderLeeren(*this);
             FindeKP(*PPP, KPMenge, NS);
         } else {
             PP[0]->KopieVon(*PPP);
@@ -101,10 +115,8 @@ void HauptF::Polynomauswertung() {
             FindeKP(*PPP, KPMenge, NS);
             AusgF1().SetText(PPP->Faktorform());
             AusgF2().SetText(Zahlfeldausgabe(NS));
-            const double a = Val(vonF().Text());
-            const double b = Val(bisF().Text());
-            vonF().SetText(werkbank::Zahltext(a));
-            bisF().SetText(werkbank::Zahltext(b));
+            const double a = werkbank::EingabeZahl(vonF());
+            const double b = werkbank::EingabeZahl(bisF());
             IntegralF().SetText(werkbank::Zahltext(Gerundet(Stellenzahl, PPP->Integral(a, b))));
             IntegralB().SetEnabled(true);
             AlleWerteBerechnen();

@@ -112,10 +112,8 @@ void HauptF::bisF_TextChange(TextField&) {
 
 void HauptF::IntegralB_Action(PushButton&) {
     Polynomauswertung();
-    const double a = Val(vonF().Text());
-    const double b = Val(bisF().Text());
-    vonF().SetText(werkbank::Zahltext(a));
-    bisF().SetText(werkbank::Zahltext(b));
+    const double a = werkbank::EingabeZahl(vonF());
+    const double b = werkbank::EingabeZahl(bisF());
     IntegralF().SetText(werkbank::Zahltext(PPP->Integral(a, b)));
 }
 

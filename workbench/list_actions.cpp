@@ -3,7 +3,6 @@
 #include "framework/Dialogs.h"
 #include "framework/Runtime.h"
 #include "shell/HauptF.h"
-#include "workbench/Werkbank.h"
 
 namespace {
 
@@ -69,9 +68,8 @@ void HauptF::RinglisteB_TextChanged(ComboBox&) {
         if (antwort == 1) PLaden();
     } else if (text == "    Entleeren") {
         if (ListBotschaft(3) == 1) {
-            PListe.resize(1);
+            PListe.KuerzenAuf(1);
             PZeiger = 0;
-            werkbank::PListeMengeNeuAufbauen(*this);
         }
         RinglisteB().SetText(kAktionWaehlen);
     }
@@ -88,8 +86,7 @@ void HauptF::gfB1_Action(PushButton&) {
     } else if (ListBotschaft(6) == 1) {
         for (std::size_t i = PListe.size() - 1; i >= 1; --i) {
             if (PListe[i] == s) {
-                PListe.erase(PListe.begin() + static_cast<std::ptrdiff_t>(i));
-                PListeMenge.erase(s);
+                PListe.Entfernen(i);
                 break;
             }
         }

@@ -3,29 +3,13 @@
 #include "framework/Dialogs.h"
 #include "framework/Text.h"
 #include "shell/HauptF.h"
-#include "workbench/Werkbank.h"
-
-namespace werkbank {
-
-void PListeMengeNeuAufbauen(class HauptF& w) {
-    w.PListeMenge.clear();
-    w.PListeMenge.reserve(w.PListe.size());
-    w.PListeMenge.insert(w.PListe.begin(), w.PListe.end());
-}
-
-}  // namespace werkbank
 
 bool HauptF::IstSchonImRing(const std::string& s) {
-    // The list holds no text twice, so the index has as many entries as the list whenever the
-    // two are in step; a list changed behind the index's back is caught here.
-    if (PListeMenge.size() != PListe.size()) werkbank::PListeMengeNeuAufbauen(*this);
-    return PListeMenge.count(s) != 0;
+    return PListe.Enthaelt(s);
 }
 
 void HauptF::fInPListeEinfuegen(const std::string& s) {
-    if (IstSchonImRing(s)) return;
-    PListe.push_back(s);
-    PListeMenge.insert(s);
+    PListe.Anhaengen(s);
 }
 
 void HauptF::Ringkontrolle() {
