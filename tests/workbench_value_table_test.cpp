@@ -104,6 +104,16 @@ TEST_F(Wertetabelle, ValueAtAChosenPoint) {
     EXPECT_EQ(w->y3XF().Text(), "");
 }
 
+// An x beyond the Double range stays as typed: a word in its place would read back as 0.
+TEST_F(Wertetabelle, AnXBeyondTheDoubleRangeStaysAsTyped) {
+    Analysiere("x^2");
+    const std::string riesig = "1" + std::string(400, '0');
+    w->xXF().SetText(riesig);
+    w->WertB().Push();
+    EXPECT_EQ(w->xXF().Text(), riesig);
+    EXPECT_EQ(w->y1XF().Text(), "Überlauf");
+}
+
 TEST_F(Wertetabelle, RefreshingTheTableEmptiesTheFreeColumn) {
     Analysiere(kZwoelfPunkte);
     w->xXF().SetText("2");

@@ -100,8 +100,7 @@ void HauptF::LPfeilB_Action(PushButton&) {
 
 void HauptF::WertB_Action(PushButton&) {
     if (!PPP) return;
-    const double x = Val(xXF().Text());
-    xXF().SetText(werkbank::Zahltext(x));
+    const double x = werkbank::EingabeZahl(xXF());
     const std::array<Feld, 3> werte = {&HauptF::y1XF, &HauptF::y2XF, &HauptF::y3XF};
     for (std::size_t k = 0; k < werte.size(); ++k) {
         if (PP[k])
