@@ -69,7 +69,7 @@ QString ReasonOf(int error) {
 // Only a regular file (or a name that is not taken yet) is read or replaced: a folder, a
 // device or a pipe would be swapped for a plain file on saving, and reading one could wait or
 // run forever.
-void MussGewoehnlicheDateiSein(const FolderItem& file, const char* what) {
+void RequireRegularFile(const FolderItem& file, const char* what) {
     struct stat info {};
     if (::stat(file.path.c_str(), &info) != 0) return;  // a new name; opening tells the rest
     if (S_ISDIR(info.st_mode)) Fail(file, what, QStringLiteral("das ist ein Ordner"));
@@ -78,7 +78,7 @@ void MussGewoehnlicheDateiSein(const FolderItem& file, const char* what) {
 
 // Writes all of `bytes` to `fd` and makes it durable; 0 on success, else the errno of the
 // step that failed.
-int AllesSchreiben(int fd, const std::string& bytes) {
+int WriteAllAndSync(int fd, const std::string& bytes) {
     const char* p = bytes.data();
     std::size_t rest = bytes.size();
     while (rest > 0) {
@@ -107,7 +107,7 @@ struct TextOutputStream::Impl {
 };
 
 std::unique_ptr<TextOutputStream> TextOutputStream::Create(const FolderItem& file) {
-    MussGewoehnlicheDateiSein(file, "kann nicht geschrieben werden");
+    RequireRegularFile(file, "kann nicht geschrieben werden");
     auto impl = std::make_unique<Impl>(file);
     // Without direct write fallback a folder that forbids the file beside the target makes the
     // save fail instead of writing the target in place.
@@ -135,7 +135,7 @@ void TextOutputStream::WriteLine(const std::string& text) {
 void TextOutputStream::Close() {
     if (impl_->closed) return;
     impl_->closed = true;
-    if (const int error = AllesSchreiben(impl_->out.handle(), impl_->lines); error != 0) {
+    if (const int error = WriteAllAndSync(impl_->out.handle(), impl_->lines); error != 0) {
         impl_->out.cancelWriting();
         Fail(impl_->file, "kann nicht geschrieben werden", ReasonOf(error));
     }
@@ -149,7 +149,7 @@ struct TextInputStream::Impl {
 };
 
 std::unique_ptr<TextInputStream> TextInputStream::Open(const FolderItem& file) {
-    MussGewoehnlicheDateiSein(file, "kann nicht gelesen werden");
+    RequireRegularFile(file, "kann nicht gelesen werden");
     auto impl = std::make_unique<Impl>(file);
     if (!impl->in.open(QIODevice::ReadOnly))
         Fail(file, "kann nicht geöffnet werden", Reason(impl->in));
