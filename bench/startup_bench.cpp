@@ -1,25 +1,30 @@
-// Start-up to the shown main window, beside a bare Qt program that shows one empty widget of the
-// same size (994 x 754), both on the offscreen platform.
+// Start-up to the shown main window, beside two plain Qt programs on the offscreen platform: one
+// that shows an empty widget of the window's size (994 x 754), and one that builds the same
+// window by hand, with no framework layer: the menu bar, and the 113 controls of the layout table
+// (shell/Steuerelemente.def) as the same classes of Qt widget with the same geometry, texts,
+// fonts and colours as the program's window shows them. The empty
+// widget tells what every Qt program pays; the same window tells what a Qt program with this window
+// pays; the rest is what the program's own layers (framework, shell, the first analysis run) add.
 //
-// Whole program starts: this program launches itself as a child process in one of two modes, a
-// bare Qt program (QApplication, one empty widget shown) and Vemtarix (RuntimeInit, then the
-// program's start-up steps up to the shown main window; the event loop is left out). The parent
-// passes its CLOCK_MONOTONIC reading taken just before the launch; the child reports, against
-// that reading, when its main() began, when its application object stood and when its window was
-// shown and exposed, and then exits. The time to the shown window is the benchmark's time; the
-// two other points are counters, so the loading of the program and its libraries, the making of
-// the application object and the window itself can be told apart. Both modes run the same
-// executable, so both load the same libraries. The two benchmarks' repetitions interleave in
-// random order, so a change in the machine's load hits both alike; a summary with both medians
-// and their ratio follows the table.
+// Whole program starts: this program launches itself as a child process in one of three modes:
+// the empty widget, the same window, and Vemtarix (RuntimeInit, then the program's start-up steps
+// up to the shown main window; the event loop is left out). The parent passes its
+// CLOCK_MONOTONIC reading taken just before the launch; the child reports, against that reading,
+// when its main() began, when its application object stood and when its window was shown and
+// exposed, and then exits. The time to the shown window is the benchmark's time; the two other
+// points are counters, so the loading of the program and its libraries, the making of the
+// application object and the window itself can be told apart. All modes run the same executable,
+// so all load the same libraries. The benchmarks' repetitions interleave in random order, so a
+// change in the machine's load hits all alike; a summary with the medians and their ratios
+// follows the table.
 //
 // In-process breakdown: the Qt application object can be made only once per process, so it is
 // made once before these benchmarks (its time is printed apart) and each iteration times what
 // follows it. A Vemtarix iteration runs the start-up steps (class registration, application
 // object and menu bar, the framework's late start-up that builds the window with its 113
 // controls and raises its Open event) until the window shows; closing the window and releasing
-// the menu bar happen with the clock stopped. With the argument 1 both also deliver the pending
-// events after showing.
+// the menu bar happen with the clock stopped. The same window built by hand and the empty widget
+// are timed alike. With the argument 1 all also deliver the pending events after showing.
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -29,12 +34,25 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,6 +60,7 @@
 
 #include "framework/Runtime.h"
 #include "shell/HauptF.h"
+#include "shell/layout.h"
 #include "shell/start.h"
 
 extern char** environ;
@@ -84,6 +103,171 @@ std::optional<std::int64_t> LiesGanzzahl(std::string_view text) {
     return value;
 }
 
+// ---- The same window, built by hand in plain Qt ----
+// No framework layer: the layout table's data turned straight into the Qt widgets that the
+// framework makes of it.
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor Farbe(Color c) {
+    return QColor(c.red, c.green, c.blue);
+}
+
+// The text size of the layout (points of a 72-dpi screen) in pixels, as the program draws it.
+int Pixelgroesse(const Werte& werte) {
+    const float punkte = werte.textSize.value_or(12.0f);
+    return std::max(1, static_cast<int>(punkte * 0.9 + 0.5));
+}
+
+void Schrift(QWidget& widget, const Werte& werte) {
+    const int pixel = Pixelgroesse(werte);
+    const bool fett = werte.bold.value_or(false);
+    if (pixel == 11 && !fett) return;  // the application font
+    QFont font = QApplication::font();
+    font.setPixelSize(pixel);
+    font.setBold(fett);
+    widget.setFont(font);
+}
+
+void Grundfarbe(QWidget& widget, const Werte& werte) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Base, Farbe(werte.backColor.value()));
+    widget.setPalette(palette);
+}
+
+Qt::Alignment Feldausrichtung(std::int32_t code) {
+    return code == 2 ? Qt::AlignHCenter : code == 3 ? Qt::AlignRight : Qt::AlignLeft;
+}
+
+QWidget* GleichesSteuerelement(const Steuerelement& zeile, QWidget* flaeche) {
+    const Werte werte = WerteVon(zeile);
+    QWidget* widget = nullptr;
+    switch (zeile.klasse) {
+        case Klasse::TextField: {
+            auto* edit = new QLineEdit(flaeche);
+            edit->setAlignment(Feldausrichtung(werte.alignment.value()) | Qt::AlignVCenter);
+            edit->setReadOnly(werte.readOnly.value());
+            if (!zeile.text.empty()) edit->setText(Q(zeile.text));
+            Grundfarbe(*edit, werte);
+            widget = edit;
+            break;
+        }
+        case Klasse::TextArea: {
+            auto* edit = new QTextEdit(flaeche);
+            edit->setAcceptRichText(false);
+            edit->setTabChangesFocus(true);
+            edit->setLineWrapMode(QTextEdit::NoWrap);
+            edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            edit->document()->setDocumentMargin(2);
+            QTextOption option = edit->document()->defaultTextOption();
+            option.setAlignment(Feldausrichtung(werte.alignment.value()));
+            edit->document()->setDefaultTextOption(option);
+            edit->setPlainText(Q(zeile.text));
+            Grundfarbe(*edit, werte);
+            widget = edit;
+            break;
+        }
+        case Klasse::Label: {
+            QString text = Q(zeile.text);
+            while (text.endsWith(QChar('\r'))) text.chop(1);
+            auto* label = new QLabel(text, flaeche);
+            const std::int32_t ausrichtung = werte.textAlign.value();
+            label->setAlignment((ausrichtung == 1   ? Qt::AlignHCenter
+                                 : ausrichtung == 2 ? Qt::AlignRight
+                                                    : Qt::AlignLeft) |
+                                Qt::AlignVCenter);
+            widget = label;
+            break;
+        }
+        case Klasse::PushButton: {
+            auto* button = new QPushButton(Q(zeile.text), flaeche);
+            button->setAutoDefault(false);
+            button->setDefault(werte.isDefault.value());
+            widget = button;
+            break;
+        }
+        case Klasse::ComboBox: {
+            auto* combo = new QComboBox(flaeche);
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->setCompleter(nullptr);
+            combo->addItems(Q(werte.entries.value()).split(QChar('\r')));
+            widget = combo;
+            break;
+        }
+        case Klasse::Canvas:
+            widget = new QWidget(flaeche);
+            break;
+        case Klasse::UpDownArrows: {
+            widget = new QWidget(flaeche);
+            auto* layout = new QVBoxLayout(widget);
+            layout->setContentsMargins(0, 0, 0, 0);
+            layout->setSpacing(0);
+            for (Qt::ArrowType pfeil : {Qt::UpArrow, Qt::DownArrow}) {
+                auto* button = new QToolButton(widget);
+                button->setArrowType(pfeil);
+                button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+                button->setFocusPolicy(Qt::NoFocus);
+                layout->addWidget(button);
+            }
+            break;
+        }
+    }
+    widget->setGeometry(zeile.left, zeile.top, zeile.width, zeile.height);
+    Schrift(*widget, werte);
+    widget->setEnabled(werte.enabled.value());
+    widget->setVisible(werte.visible.value());
+    return widget;
+}
+
+void GleicheMenueleiste(QMenuBar& leiste) {
+    leiste.setNativeMenuBar(false);
+    leiste.addMenu(QStringLiteral("&File"))
+        ->addAction(QStringLiteral("&Quit"))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    QMenu* bearbeiten = leiste.addMenu(QStringLiteral("&Edit"));
+    bearbeiten->addAction(QStringLiteral("&Undo"))->setShortcut(QKeySequence::Undo);
+    bearbeiten->addSeparator();
+    bearbeiten->addAction(QStringLiteral("Cu&t"))->setShortcut(QKeySequence::Cut);
+    bearbeiten->addAction(QStringLiteral("&Copy"))->setShortcut(QKeySequence::Copy);
+    bearbeiten->addAction(QStringLiteral("&Paste"))->setShortcut(QKeySequence::Paste);
+    bearbeiten->addAction(QStringLiteral("&Delete"));
+    bearbeiten->addSeparator();
+    bearbeiten->addAction(QStringLiteral("Select &All"))->setShortcut(QKeySequence::SelectAll);
+}
+
+// What the framework sets up once for the application: the style and the application font.
+void GleicheAnwendung() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    font.setStyleHint(QFont::SansSerif);
+    QApplication::setFont(font);
+}
+
+// The window: the menu bar above a client area of 994 x 754 that holds the controls.
+std::unique_ptr<QWidget> GleichesFenster() {
+    auto fenster = std::make_unique<QWidget>(
+        nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                     Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint |
+                     Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
+    fenster->setWindowTitle(QStringLiteral("Vemtarix"));
+    auto* leiste = new QMenuBar(fenster.get());
+    GleicheMenueleiste(*leiste);
+    auto* flaeche = new QWidget(fenster.get());
+    for (const Steuerelement& zeile : Steuerelemente()) GleichesSteuerelement(zeile, flaeche);
+    const int oben = leiste->sizeHint().height();
+    leiste->setGeometry(0, 0, 994, oben);
+    flaeche->setGeometry(0, oben, 994, 754);
+    fenster->setMinimumSize(64, 64 + oben);
+    fenster->setMaximumSize(32000, 32000 + oben);
+    fenster->resize(994, 754 + oben);
+    return fenster;
+}
+
 // ---- The child: one program start ----
 
 // What the child reports, in nanoseconds after the parent's reading.
@@ -117,6 +301,22 @@ int NackterQtStart(std::int64_t start, std::int64_t mainBeginn) {
     return 0;
 }
 
+int GleicherQtStart(std::int64_t start, std::int64_t mainBeginn) {
+    static char name[] = "startup_bench";
+    static char platformOption[] = "-platform";
+    static char offscreen[] = "offscreen";
+    char* argv[] = {name, platformOption, offscreen, nullptr};
+    int argc = 3;
+    QApplication app(argc, argv);
+    GleicheAnwendung();
+    const std::int64_t anwendung = Jetzt();
+    const std::unique_ptr<QWidget> fenster = GleichesFenster();
+    fenster->show();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    Melden({mainBeginn - start, anwendung - start, Jetzt() - start});
+    return 0;
+}
+
 void KeineEreignisschleife() {}
 
 int VemtarixStart(std::int64_t start, std::int64_t mainBeginn) {
@@ -133,7 +333,19 @@ int VemtarixStart(std::int64_t start, std::int64_t mainBeginn) {
 
 // ---- The parent: launching the child ----
 
-enum class Art { Qt, Vemtarix };
+enum class Art { Qt, GleichesQt, Vemtarix };
+
+std::string_view Modus(Art art) {
+    switch (art) {
+        case Art::Qt:
+            return "qt";
+        case Art::GleichesQt:
+            return "gleiches-qt";
+        case Art::Vemtarix:
+            return "vemtarix";
+    }
+    return "";
+}
 
 std::optional<Zeitpunkte> Programmstart(Art art) {
     int rohr[2];
@@ -146,7 +358,7 @@ std::optional<Zeitpunkte> Programmstart(Art art) {
     // Qt's warnings about the environment would only clutter the table.
     posix_spawn_file_actions_addopen(&aktionen, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
 
-    const std::string modus = std::string(kKindOption) + (art == Art::Qt ? "qt" : "vemtarix");
+    const std::string modus = std::string(kKindOption) + std::string(Modus(art));
     const std::int64_t start = Jetzt();
     std::string zeit = Ganzzahl(start);
     char programm[] = "/proc/self/exe";
@@ -181,8 +393,8 @@ std::optional<Zeitpunkte> Programmstart(Art art) {
 
 // Every measured start, for the summary after the table.
 std::vector<double>& Messungen(Art art) {
-    static std::vector<double> qt, vemtarix;
-    return art == Art::Qt ? qt : vemtarix;
+    static std::array<std::vector<double>, 3> starts;
+    return starts[static_cast<std::size_t>(art)];
 }
 
 double Median(std::vector<double> werte) {
@@ -215,6 +427,11 @@ BENCHMARK_CAPTURE(BM_Programmstart, NacktesQt, Art::Qt)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(BM_Programmstart, GleichesFensterQt, Art::GleichesQt)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(BM_Programmstart, Vemtarix, Art::Vemtarix)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
@@ -223,16 +440,24 @@ BENCHMARK_CAPTURE(BM_Programmstart, Vemtarix, Art::Vemtarix)
 
 void Zusammenfassung() {
     const auto& qt = Messungen(Art::Qt);
+    const auto& gleich = Messungen(Art::GleichesQt);
     const auto& vemtarix = Messungen(Art::Vemtarix);
-    if (qt.empty() || vemtarix.empty()) return;
-    auto zeile = [](const char* was, const std::vector<double>& starts) {
-        return std::string(was) + Millisekunden(Median(starts)) + " (" +
-               Ganzzahl(std::ssize(starts)) + " Starts)\n";
+    if (qt.empty() || gleich.empty() || vemtarix.empty()) return;
+    std::string text = "Programmstart bis zum gezeigten Fenster, Median aller Starts:\n";
+    auto zeile = [&text](const char* was, const std::vector<double>& starts) {
+        text += std::string(was) + Millisekunden(Median(starts)) + " (" +
+                Ganzzahl(std::ssize(starts)) + " Starts)\n";
     };
-    const std::string text = "Programmstart bis zum gezeigten Fenster, Median aller Starts:\n" +
-                             zeile("  Qt, leeres Fenster: ", qt) +
-                             zeile("  Vemtarix:           ", vemtarix) +
-                             "  Verhältnis:         " + Fest(Median(vemtarix) / Median(qt)) + "\n";
+    auto verhaeltnis = [&text](const char* was, const std::vector<double>& a,
+                               const std::vector<double>& b) {
+        text += std::string(was) + Fest(Median(a) / Median(b)) + "\n";
+    };
+    zeile("  Qt, leeres Fenster:             ", qt);
+    zeile("  Qt, gleiches Fenster von Hand:  ", gleich);
+    zeile("  Vemtarix:                       ", vemtarix);
+    verhaeltnis("  Vemtarix / gleiches Fenster:    ", vemtarix, gleich);
+    verhaeltnis("  Vemtarix / leeres Fenster:      ", vemtarix, qt);
+    verhaeltnis("  gleiches / leeres Fenster:      ", gleich, qt);
     std::fputs(text.c_str(), stdout);
 }
 
@@ -271,7 +496,26 @@ void BM_QtLeeresFenster(benchmark::State& state) {
     }
 }
 
+void BM_QtGleichesFenster(benchmark::State& state) {
+    for (auto _ : state) {
+        std::unique_ptr<QWidget> fenster = GleichesFenster();
+        fenster->show();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (state.range(0) == 1) QApplication::processEvents();
+        state.PauseTiming();
+        fenster.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
 BENCHMARK(BM_VemtarixStartBisFenster)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_QtGleichesFenster)
     ->Arg(0)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond)
@@ -300,6 +544,7 @@ int main(int argc, char** argv) {
     const std::int64_t mainBeginn = Jetzt();
     if (const auto auftrag = Kindauftrag(argc, argv)) {
         if (auftrag->first == "qt") return NackterQtStart(auftrag->second, mainBeginn);
+        if (auftrag->first == "gleiches-qt") return GleicherQtStart(auftrag->second, mainBeginn);
         if (auftrag->first == "vemtarix") return VemtarixStart(auftrag->second, mainBeginn);
         return 2;
     }

@@ -26,6 +26,7 @@
 #include "framework/Menu.h"
 #include "framework/Window.h"
 #include "shell/PolynomListe.h"
+#include "shell/wiring.h"
 
 class Graphics;
 
@@ -68,40 +69,14 @@ class HauptF : public Window {
 #include "shell/Steuerelemente.def"
 #undef CONTROL
 
-    // ---- The 33 event handlers (workbench) ----
-    void EingF_TextChange(TextField& control);
-    void QuitB_Action(PushButton& control);
-    void sstellen_TextChange(TextField& control);
-    void sstellen_Open(TextField& control);
-    void InterploierB_Action(PushButton& control);
-    void vonF_TextChange(TextField& control);
-    void bisF_TextChange(TextField& control);
-    void xXF_TextChange(TextField& control);
-    void WertB_Action(PushButton& control);
-    void RPfeilB_Action(PushButton& control);
-    void LPfeilB_Action(PushButton& control);
-    void PushButton1_Action(PushButton& control);
-    void IntegralB_Action(PushButton& control);
-    void gfB_Action(PushButton& control);
-    void gplusfB_Action(PushButton& control);
-    void gmalfB_Action(PushButton& control);
-    void g_AnzB_Action(PushButton& control);
-    void RZeigB_Action(PushButton& control);
-    void AufAbPfeil_Down(UpDownArrows& control);
-    void AufAbPfeil_Up(UpDownArrows& control);
-    void gminusfB_Action(PushButton& control);
-    void gmalhB_Action(PushButton& control);
-    void ghB1_Action(PushButton& control);
-    void RNextB1_Action(PushButton& control);
-    void GraphCanvas_Paint(Canvas& control, Graphics& g, const std::vector<Rect>& areas);
-    void QuitB11_Action(PushButton& control);
-    void StellenWahlB_TextChanged(ComboBox& control);
-    void QuitB111_Action(PushButton& control);
-    void RinglisteB_TextChanged(ComboBox& control);
-    void gfB1_Action(PushButton& control);
-    void VerschiebeB_Action(PushButton& control);
-    void xVF_TextChange(TextField& control);
-    void yVF_TextChange(TextField& control);
+    // ---- The 33 event handlers (workbench), in wiring order ----
+    // Each row of Ereignisse.def declares one and names the caption the user reads and the file
+    // that implements it. A handler takes the control that raised the event (Paint also the
+    // drawing context and the areas to redraw) and never uses it.
+#define EVENT(control, cls, event, handler, caption, file) \
+    Handlersignatur<cls, Event::event> handler;
+#include "shell/Ereignisse.def"
+#undef EVENT
 
     // ---- The 11 menu-item accessors ----
     MenuItem& EditMenu();

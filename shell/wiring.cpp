@@ -1,6 +1,6 @@
 #include "shell/wiring.h"
 
-#include <array>
+#include <string_view>
 
 #include "shell/HauptF.h"
 #include "shell/Umwandlung.h"
@@ -12,67 +12,39 @@ C& Holen(class HauptF& fenster, std::string_view name) {
     return Als<C>(fenster._ControlByName(name));
 }
 
+template <class C>
+void Verbinden(class HauptF& fenster, C& control, Event event, void (HauptF::*handler)(C&)) {
+    Wire(control, event, fenster, handler);
+}
+
+// Paint alone hands its handler more than the control.
+void Verbinden(class HauptF& fenster, Canvas& canvas, Event,
+               void (HauptF::*handler)(Canvas&, Graphics&, const std::vector<Rect>&)) {
+    WirePaint(canvas, fenster, handler);
+}
+
 struct Verbindung {
     std::string_view name;
     void (*verbinden)(class HauptF&);
 };
 
-#define WIRE(control, cls, event, handler) \
-    Wire(Holen<cls>(w, #control), Event::event, w, &HauptF::handler)
+// The table names each handler after its control and event; a row that does not is a typing
+// error that would otherwise show only as a handler wired to the wrong event.
+#define EVENT(control, cls, event, handler, caption, file) \
+    static_assert(std::string_view(#handler) == #control "_" #event);
+#include "shell/Ereignisse.def"
+#undef EVENT
 
-// The 33 wirings, grouped by control in creation order; where a control has two, the order
-// within the entry is the order in which they are made.
-constexpr std::array<Verbindung, 31> kVerbindungen = {{
-    {"EingF", [](class HauptF& w) { WIRE(EingF, TextField, TextChange, EingF_TextChange); }},
-    {"QuitB", [](class HauptF& w) { WIRE(QuitB, PushButton, Action, QuitB_Action); }},
-    {"sstellen",
-     [](class HauptF& w) {
-         WIRE(sstellen, TextField, TextChange, sstellen_TextChange);
-         WIRE(sstellen, TextField, Open, sstellen_Open);
+// One entry per row of the table, in its order; a control with two events has two entries, made
+// in that order.
+constexpr Verbindung kVerbindungen[] = {
+#define EVENT(control, cls, event, handler, caption, file)                      \
+    {#control, [](class HauptF& w) {                                            \
+         Verbinden(w, Holen<cls>(w, #control), Event::event, &HauptF::handler); \
      }},
-    {"InterploierB",
-     [](class HauptF& w) { WIRE(InterploierB, PushButton, Action, InterploierB_Action); }},
-    {"vonF", [](class HauptF& w) { WIRE(vonF, TextField, TextChange, vonF_TextChange); }},
-    {"bisF", [](class HauptF& w) { WIRE(bisF, TextField, TextChange, bisF_TextChange); }},
-    {"xXF", [](class HauptF& w) { WIRE(xXF, TextField, TextChange, xXF_TextChange); }},
-    {"WertB", [](class HauptF& w) { WIRE(WertB, PushButton, Action, WertB_Action); }},
-    {"RPfeilB", [](class HauptF& w) { WIRE(RPfeilB, PushButton, Action, RPfeilB_Action); }},
-    {"LPfeilB", [](class HauptF& w) { WIRE(LPfeilB, PushButton, Action, LPfeilB_Action); }},
-    {"PushButton1",
-     [](class HauptF& w) { WIRE(PushButton1, PushButton, Action, PushButton1_Action); }},
-    {"IntegralB", [](class HauptF& w) { WIRE(IntegralB, PushButton, Action, IntegralB_Action); }},
-    {"gfB", [](class HauptF& w) { WIRE(gfB, PushButton, Action, gfB_Action); }},
-    {"gplusfB", [](class HauptF& w) { WIRE(gplusfB, PushButton, Action, gplusfB_Action); }},
-    {"gmalfB", [](class HauptF& w) { WIRE(gmalfB, PushButton, Action, gmalfB_Action); }},
-    {"g_AnzB", [](class HauptF& w) { WIRE(g_AnzB, PushButton, Action, g_AnzB_Action); }},
-    {"RZeigB", [](class HauptF& w) { WIRE(RZeigB, PushButton, Action, RZeigB_Action); }},
-    {"AufAbPfeil",
-     [](class HauptF& w) {
-         WIRE(AufAbPfeil, UpDownArrows, Down, AufAbPfeil_Down);
-         WIRE(AufAbPfeil, UpDownArrows, Up, AufAbPfeil_Up);
-     }},
-    {"gminusfB", [](class HauptF& w) { WIRE(gminusfB, PushButton, Action, gminusfB_Action); }},
-    {"gmalhB", [](class HauptF& w) { WIRE(gmalhB, PushButton, Action, gmalhB_Action); }},
-    {"ghB1", [](class HauptF& w) { WIRE(ghB1, PushButton, Action, ghB1_Action); }},
-    {"RNextB1", [](class HauptF& w) { WIRE(RNextB1, PushButton, Action, RNextB1_Action); }},
-    {"GraphCanvas",
-     [](class HauptF& w) {
-         WirePaint(Holen<Canvas>(w, "GraphCanvas"), w, &HauptF::GraphCanvas_Paint);
-     }},
-    {"QuitB11", [](class HauptF& w) { WIRE(QuitB11, PushButton, Action, QuitB11_Action); }},
-    {"StellenWahlB",
-     [](class HauptF& w) { WIRE(StellenWahlB, ComboBox, TextChanged, StellenWahlB_TextChanged); }},
-    {"QuitB111", [](class HauptF& w) { WIRE(QuitB111, PushButton, Action, QuitB111_Action); }},
-    {"RinglisteB",
-     [](class HauptF& w) { WIRE(RinglisteB, ComboBox, TextChanged, RinglisteB_TextChanged); }},
-    {"gfB1", [](class HauptF& w) { WIRE(gfB1, PushButton, Action, gfB1_Action); }},
-    {"VerschiebeB",
-     [](class HauptF& w) { WIRE(VerschiebeB, PushButton, Action, VerschiebeB_Action); }},
-    {"xVF", [](class HauptF& w) { WIRE(xVF, TextField, TextChange, xVF_TextChange); }},
-    {"yVF", [](class HauptF& w) { WIRE(yVF, TextField, TextChange, yVF_TextChange); }},
-}};
-
-#undef WIRE
+#include "shell/Ereignisse.def"
+#undef EVENT
+};
 
 }  // namespace
 

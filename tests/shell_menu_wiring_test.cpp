@@ -12,6 +12,7 @@
 #include "framework/Errors.h"
 #include "shell/HauptF.h"
 #include "shell/MainMenuBar.h"
+#include "shell/layout.h"
 #include "tests/support/FreshApplication.h"
 
 class ShellMenu : public FreshApplicationTest {};
@@ -129,4 +130,28 @@ TEST_F(ShellWiring, ExactlyTheWiredEventsHaveHandlers) {
         }
     }
     EXPECT_EQ(mitHandler, 33);
+}
+
+TEST_F(ShellWiring, TheEventTableNamesEachButtonByTheCaptionItShows) {
+    // The caption column is for the reader of the table; a button renamed in the layout must not
+    // leave it naming a caption that no longer shows.
+    struct Zeile {
+        std::string_view control;
+        Klasse klasse;
+        std::string_view caption;
+    };
+    const Zeile zeilen[] = {
+#define EVENT(control, cls, event, handler, caption, file) {#control, Klasse::cls, caption},
+#include "shell/Ereignisse.def"
+#undef EVENT
+    };
+    for (const Zeile& z : zeilen) {
+        SCOPED_TRACE(std::string(z.control));
+        const Steuerelement* layout = SteuerelementNamens(z.control);
+        ASSERT_NE(layout, nullptr);
+        EXPECT_EQ(layout->klasse, z.klasse);
+        if (z.klasse == Klasse::PushButton) {
+            EXPECT_EQ(layout->text, z.caption);
+        }
+    }
 }
