@@ -6,12 +6,14 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QScrollArea>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -87,51 +89,105 @@ QRect ScreenArea(QWidget* parent) {
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-// A text taller than two thirds of the screen (with the room the button needs) no longer gets
-// Qt's message box, which grows with its text until the button leaves the screen; it is shown
-// in a scrolling view of that height instead.
-bool ZuHochFuerDenSchirm(const QString& text, QWidget* parent) {
+// Qt's message box grows with its text: a text taller than two thirds of the screen (with the
+// room the button needs) would push the button off the screen, and a run of characters without
+// a blank wider than the box is cut off, since the box breaks lines only at blanks. Such a text
+// is shown in a scrolling view instead. A long text is not measured at all: laying it out is
+// slow, and it could not fit anyway.
+bool TooLargeForQtsBox(const QString& text, QWidget* parent) {
+    constexpr qsizetype kSurelyTooLong = 4000;
+    if (text.size() > kSurelyTooLong) return true;
     const QRect screen = ScreenArea(parent);
+    const int width = screen.width() * 2 / 3;
     const QFontMetrics metrics(QApplication::font("QMessageBox"));
-    const QRect laidOut = metrics.boundingRect(QRect(0, 0, screen.width() * 2 / 3, 0),
-                                               Qt::TextWordWrap | Qt::AlignLeft, text);
+    for (const QString& word :
+         text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        if (metrics.horizontalAdvance(word) > width) return true;
+    const QRect laidOut =
+        metrics.boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap | Qt::AlignLeft, text);
     const int buttonRoom = 6 * metrics.height();
     return laidOut.height() + buttonRoom > screen.height() * 2 / 3;
 }
 
+// Qt looks for a blank to break at again for every line of a run without one, which takes
+// seconds for a run of some ten thousand characters; such a run is broken anywhere instead.
+constexpr qsizetype kLongRun = 2000;
+
+qsizetype LongestRun(const QString& text) {
+    qsizetype longest = 0;
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
+// The scrolling view of a long message; it can tell a check which of its lines can be brought
+// into view.
+class ListingView : public QPlainTextEdit {
+  public:
+    // The height of the whole text as laid out, in pixels.
+    int TextHeight() {
+        int height = 0;
+        for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
+            height += static_cast<int>(blockBoundingRect(b).height());
+        return height;
+    }
+    // Scrolled to the end, the last line lies wholly in view; and no line runs beyond the right
+    // edge. Scrolling moves line by line, so every line in between can be reached as well.
+    bool EveryLineReachable() {
+        QScrollBar* bar = verticalScrollBar();
+        const int before = bar->value();
+        bar->setValue(bar->maximum());
+        const QRectF last =
+            blockBoundingGeometry(document()->lastBlock()).translated(contentOffset());
+        const bool reachable =
+            last.bottom() <= viewport()->height() + 0.5 && horizontalScrollBar()->maximum() == 0;
+        bar->setValue(before);
+        return reachable;
+    }
+};
+
+// A read-only plain text view lays out only what it shows, so even a very long list opens at
+// once; it breaks lines at blanks or, in a long run, anywhere, so nothing lies beyond the right
+// edge. The box is two thirds of the screen high, its button below the view.
 std::unique_ptr<QDialog> NewScrollingMessageBox(const QString& text, QWidget* parent) {
     const QRect screen = ScreenArea(parent);
     auto box = std::make_unique<QDialog>(parent);
     box->setWindowTitle(QApplication::applicationName());
-    auto* label = new QLabel(text);
-    label->setTextFormat(Qt::PlainText);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setMargin(6);
-    auto* view = new QScrollArea;
-    view->setWidget(label);
-    view->setWidgetResizable(true);
-    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    auto* view = new ListingView;
+    view->setReadOnly(true);
+    view->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    view->setWordWrapMode(LongestRun(text) > kLongRun ? QTextOption::WrapAnywhere
+                                                      : QTextOption::WrapAtWordBoundaryOrAnywhere);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // lines wrap instead
+    view->setPlainText(text);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     QObject::connect(buttons, &QDialogButtonBox::accepted, box.get(), &QDialog::accept);
     auto* layout = new QVBoxLayout(box.get());
     layout->addWidget(view);
     layout->addWidget(buttons);
 
-    const int scrollBar = view->verticalScrollBar()->sizeHint().width();
-    constexpr int kMindestBreite = 320;  // about as wide as Qt's own message box
-    const int width = std::min(
-        std::max(label->sizeHint().width() + scrollBar + 2 * view->frameWidth(), kMindestBreite),
-        screen.width() * 2 / 3);
-    view->setMinimumWidth(width);
+    // As wide as the longest line needs (for a short list), at least as wide as Qt's own message
+    // box and at most two thirds of the screen.
+    constexpr int kMinWidth = 320;
+    const QFontMetrics metrics(view->font());
+    int longest = 0;
+    if (text.size() <= 20000)
+        for (const QString& line : text.split(u'\n'))
+            longest = std::max(longest, metrics.horizontalAdvance(line));
+    const int chrome = view->verticalScrollBar()->sizeHint().width() + 2 * view->frameWidth() +
+                       2 * static_cast<int>(view->document()->documentMargin()) + 4;
+    view->setMinimumWidth(std::clamp(longest + chrome, kMinWidth, screen.width() * 2 / 3));
     box->resize(box->sizeHint().width(), screen.height() * 2 / 3);
     return box;
 }
 
 std::unique_ptr<QDialog> NewMessageBox(const std::string& text, QWidget* parent) {
     const QString shown = ShownText(text);
-    if (ZuHochFuerDenSchirm(shown, parent)) return NewScrollingMessageBox(shown, parent);
+    if (TooLargeForQtsBox(shown, parent)) return NewScrollingMessageBox(shown, parent);
     return std::make_unique<QMessageBox>(QMessageBox::NoIcon, QApplication::applicationName(),
                                          shown, QMessageBox::Ok, parent);
 }
@@ -252,23 +308,30 @@ MessageBoxLook LookOfMessageBox(const std::string& text) {
     look.height = box->height();
     look.screenHeight = ScreenArea(box.get()).height();
     const auto buttons = box->findChildren<QAbstractButton*>();
-    look.buttonInside = !buttons.isEmpty();
+    look.buttonInside = !buttons.isEmpty() && look.height <= look.screenHeight;
     for (QAbstractButton* b : buttons) {
         const QRect inBox(b->mapTo(box.get(), QPoint(0, 0)), b->size());
         look.buttonInside = look.buttonInside && b->isVisible() && box->rect().contains(inBox);
     }
     const QString shown = ShownText(text);
+    if (auto* view = box->findChild<ListingView*>()) {
+        look.lineBreaks = static_cast<int>(view->toPlainText().count(u'\n'));
+        look.textHeight = view->TextHeight();
+        look.everyLineReachable = view->EveryLineReachable();
+    }
     for (QLabel* label : box->findChildren<QLabel*>()) {
         if (label->text() != shown) continue;
         look.lineBreaks = static_cast<int>(label->text().count(u'\n') + label->text().count(u'\r'));
         look.textHeight = label->height();
-        if (auto* view = box->findChild<QScrollArea*>()) {
-            look.reachableHeight =
-                view->viewport()->height() + view->verticalScrollBar()->maximum();
-        } else {
-            const QRect inBox(label->mapTo(box.get(), QPoint(0, 0)), label->size());
-            look.reachableHeight = inBox.intersected(box->rect()).height();
-        }
+        // Qt's box breaks lines only at blanks: a run longer than the label is wide is cut off.
+        const QFontMetrics metrics(label->font());
+        int longestRun = 0;
+        for (const QString& word :
+             shown.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+            longestRun = std::max(longestRun, metrics.horizontalAdvance(word));
+        const QRect inBox(label->mapTo(box.get(), QPoint(0, 0)), label->size());
+        look.everyLineReachable =
+            box->rect().contains(inBox) && longestRun <= label->contentsRect().width();
     }
     box->hide();
     return look;

@@ -64,10 +64,10 @@ DialogHost* SetDialogHost(DialogHost* host);
 struct MessageBoxLook {
     int height = 0;             // the box
     int screenHeight = 0;       // the screen's available area
-    bool buttonInside = false;  // its button lies wholly inside the box
+    bool buttonInside = false;  // its button lies wholly inside the box, the box on the screen
     int textHeight = 0;         // the whole text as laid out
-    int reachableHeight = 0;    // of the text: what is in view plus what scrolling brings there
-    int lineBreaks = 0;         // in the text as drawn (each CR and each LF in it)
+    bool everyLineReachable = false;  // each line is in view or scrolling brings it there
+    int lineBreaks = 0;               // in the text as drawn (each CR and each LF in it)
 };
 MessageBoxLook LookOfMessageBox(const std::string& text);
 

@@ -33,7 +33,7 @@ QString Reason(const QFileDevice& device) {
             reason = QStringLiteral("Schreibfehler");
             break;
         case QFileDevice::ResourceError:
-            reason = QStringLiteral("kein Platz mehr");
+            reason = QStringLiteral("kein Platz mehr auf dem Datenträger");
             break;
         case QFileDevice::RenameError:
             reason = QStringLiteral("nicht zu ersetzen");
@@ -45,7 +45,7 @@ QString Reason(const QFileDevice& device) {
     return reason;
 }
 
-// The reason of a failed system call, for the cases a save meets.
+// The reason of a failed system call.
 QString ReasonOf(int error) {
     switch (error) {
         case ENOSPC:
@@ -53,17 +53,42 @@ QString ReasonOf(int error) {
         case EDQUOT:
             return QStringLiteral("das Speicherkontingent ist erschöpft");
         case EFBIG:
-            return QStringLiteral("die Datei würde zu groß");
-        case EIO:
-            return QStringLiteral("Ein-/Ausgabefehler");
+            return QStringLiteral("die Datei würde zu groß werden");
         case EACCES:
         case EPERM:
             return QStringLiteral("keine Berechtigung");
         case EROFS:
             return QStringLiteral("der Datenträger ist schreibgeschützt");
+        case ENOENT:
+            return QStringLiteral("die Datei oder ihr Ordner ist nicht vorhanden");
+        case ENOTDIR:
+            return QStringLiteral("ein Teil des Pfades ist kein Ordner");
+        case ENAMETOOLONG:
+            return QStringLiteral("der Name ist zu lang");
+        case EMFILE:
+        case ENFILE:
+            return QStringLiteral("zu viele offene Dateien");
         default:
-            return QStringLiteral("Schreibfehler");
+            return QStringLiteral("Ein-/Ausgabefehler");
     }
+}
+
+// Qt tells why an open failed only in its own English words, so the cause is asked of the
+// system: for reading, of the file; for a save, which writes a side file beside the file and
+// renames it, of a file already there and of its folder.
+QString WhyNotOpened(const FolderItem& file, bool forWriting, const QFileDevice& device) {
+    const std::string& path = file.path;
+    if (!forWriting) {
+        if (::access(path.c_str(), R_OK) != 0) return ReasonOf(errno);
+        return Reason(device);
+    }
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
+        return ReasonOf(errno);
+    const std::size_t slash = path.find_last_of('/');
+    const std::string folder =
+        slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) return ReasonOf(errno);
+    return Reason(device);
 }
 
 // Only a regular file (or a name that is not taken yet) is read or replaced: a folder, a
@@ -113,7 +138,7 @@ std::unique_ptr<TextOutputStream> TextOutputStream::Create(const FolderItem& fil
     // save fail instead of writing the target in place.
     impl->out.setDirectWriteFallback(false);
     if (!impl->out.open(QIODevice::WriteOnly))
-        Fail(file, "kann nicht geschrieben werden", Reason(impl->out));
+        Fail(file, "kann nicht geschrieben werden", WhyNotOpened(file, true, impl->out));
     return std::make_unique<TextOutputStream>(std::move(impl));
 }
 
@@ -152,7 +177,7 @@ std::unique_ptr<TextInputStream> TextInputStream::Open(const FolderItem& file) {
     RequireRegularFile(file, "kann nicht gelesen werden");
     auto impl = std::make_unique<Impl>(file);
     if (!impl->in.open(QIODevice::ReadOnly))
-        Fail(file, "kann nicht geöffnet werden", Reason(impl->in));
+        Fail(file, "kann nicht geöffnet werden", WhyNotOpened(file, false, impl->in));
     return std::make_unique<TextInputStream>(std::move(impl));
 }
 

@@ -134,7 +134,7 @@ TEST_F(FrameworkTextFiles, WriteRefusedByTheSystemKeepsTheOldFileByteForByte) {
     Put(f, alt);
     for (const rlim_t grenze : {rlim_t{0}, rlim_t{5}}) {
         EXPECT_EXIT(SpeichernMitGrenze(f, grenze), ::testing::ExitedWithCode(0),
-                    "PDaten.* kann nicht geschrieben werden: die Datei")
+                    "PDaten.* kann nicht geschrieben werden: die Datei w.*rde zu gro. werden")
             << "limit " << grenze;
         EXPECT_EQ(Content(f), alt);
         EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1)
@@ -168,6 +168,47 @@ TEST_F(FrameworkTextFiles, OnlyRegularFilesAreWrittenOrRead) {
     ASSERT_EQ(::stat("/dev/null", &info), 0);
     EXPECT_TRUE(S_ISCHR(info.st_mode));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+// The message says why an open failed, in German, as the system tells it.
+std::string Meldung(const FolderItem& f, bool schreiben) {
+    try {
+        if (schreiben) {
+            TextOutputStream::Create(f);
+        } else {
+            TextInputStream::Open(f);
+        }
+    } catch (const IOException& e) {
+        return e.what();
+    }
+    return "";
+}
+
+// In a child process without the rights of root: writes into and reads from `dir`, whose
+// folder and file belong to root or forbid writing and reading; reports both messages.
+[[noreturn]] void OhneRechte(const fs::path& dir) {
+    if (::geteuid() == 0 && ::setuid(65534) != 0) std::_Exit(2);
+    const std::string meldungen = Meldung(FolderItem{(dir / "neu").string()}, true) + "\n" +
+                                  Meldung(FolderItem{(dir / "geheim").string()}, false);
+    std::fputs(meldungen.c_str(), stderr);
+    std::_Exit(0);
+}
+
+TEST_F(FrameworkTextFiles, AFailedOpenNamesItsCause) {
+    for (const bool schreiben : {true, false})
+        EXPECT_NE(Meldung(File("fehlt/PDaten"), schreiben).find("nicht vorhanden"),
+                  std::string::npos)
+            << schreiben;
+
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    Put(File("geheim"), "$x  ");
+    fs::permissions(File("geheim").path, fs::perms::owner_write);
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                              fs::perms::group_exec | fs::perms::others_read |
+                              fs::perms::others_exec);
+    EXPECT_EXIT(OhneRechte(dir_), ::testing::ExitedWithCode(0),
+                "neu\" kann nicht geschrieben werden: keine Berechtigung\n"
+                ".*geheim\" kann nicht ge.ffnet werden: keine Berechtigung");
 }
 
 TEST_F(FrameworkTextFiles, UnreadableFileIsAnError) {
