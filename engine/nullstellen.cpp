@@ -241,11 +241,16 @@ bool Zusammengefasst(Suche& s, std::size_t von, std::size_t bis, Stelle& ergebni
     // zero its coefficients pin down.
     double a = -s.ende;
     double b = s.ende;
-    for (const Fund& g : funde) {
-        if (g.stufe != k + 1) continue;
-        if (g.x < start) a = std::max(a, g.x);
-        if (g.x > start) b = std::min(b, g.x);
-    }
+    for (std::size_t i = von; i-- > 0;)
+        if (funde[i].stufe == k + 1 && funde[i].x < start) {
+            a = funde[i].x;
+            break;
+        }
+    for (std::size_t i = von; i < funde.size(); ++i)
+        if (funde[i].stufe == k + 1 && funde[i].x > start) {
+            b = funde[i].x;
+            break;
+        }
     ergebnis.x = k == s.n - 1 ? f.x
                               : numerik::PunktGefangen(numerik::Poliert(
                                     s.L[static_cast<std::size_t>(k)], s.n - k, start, a, b));

@@ -147,6 +147,50 @@ TEST_F(EngineFaktorform, FactorsAgreeWithTheZerosList) {
     EXPECT_NEAR(p.Umrandet() / (1e48 / 6), 1.0, 1e-12);
 }
 
+// Close zeros whose values between them lie in the noise zone are one multiple zero: the list
+// holds it once, the factor form divides by it as often, and no factor is left over whose zero
+// the list misses. Zeros just outside the zone stay apart, and a simple zero at a centre of
+// symmetry (f'' vanishes there, f' does not) stays simple.
+TEST_F(EngineFaktorform, ZerosJoinedInTheNoiseDivideAsOften) {
+    struct Fall {
+        const char* name;
+        PolynomT p;
+        std::vector<double> ns;
+        const char* faktorform;
+    };
+    const Fall faelle[] = {
+        {"(x-1)^2(x-1.00001)",
+         P({-1.0000100000000001, 3.0000200000000001, -3.0000100000000001, 1}),
+         {1, 1.0000033333333334},
+         "( x-1) * ( x-1) * ( x-1)"},
+        {"(x-1)^2(x-1.000001)",
+         P({-1.0000009999999999, 3.0000019999999998, -3.0000010000000001, 1}),
+         {1, 1.0000003333333334},
+         "( x-1) * ( x-1) * ( x-1)"},
+        {"(x-1)^2(x-1.0001)^2",
+         P({1.0002000099999999, -4.0006000200000003, 6.0006000100000003, -4.0001999999999995, 1}),
+         {1, 1.00005},
+         "( x-1) * ( x-1) * ( x-1) * ( x-1)"},
+        {"(x-1)^2(x-1.0001)",
+         P({-1.0001, 3.0002, -3.0000999999999998, 1}),
+         {2, 1, 1.0000999777865092},
+         "( x-1) * ( x-1) * ( x-1.00009997778651)"},
+        {"(x-0.1)(x-0.2)(x-0.3)(x-0.4)(x-0.5)",
+         P({-0.0012, 0.0274, -0.225, 0.85, -1.5, 1}),
+         {5, 0.09999999999999996, 0.19999999999999976, 0.3000000000000019, 0.3999999999999968,
+          0.5000000000000015},
+         "( x-0.1) * ( x-0.2) * ( x-0.300000000000002) * ( x-0.399999999999997) * "
+         "( x-0.500000000000002)"},
+    };
+    for (const Fall& f : faelle) {
+        std::vector<double> kp = {0.0}, ns = {0.0};
+        w.FindeKP(f.p, kp, ns);
+        ASSERT_EQ(ns.size(), f.ns.size()) << f.name;
+        for (std::size_t k = 1; k < ns.size(); ++k) EXPECT_NEAR(ns[k], f.ns[k], 1e-12) << f.name;
+        EXPECT_EQ(f.p.Faktorform(), f.faktorform) << f.name;
+    }
+}
+
 TEST_F(EngineFaktorform, ZeroList) {
     EXPECT_EQ(P({0, -1, 0, 1}).NullstellenString(), "-1 , 0 , 1");
     EXPECT_EQ(P({1, 0, 1}).NullstellenString(), "");
