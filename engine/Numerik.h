@@ -163,8 +163,9 @@ inline double Gefangen(double x, double schranke) {
 // The three snaps by what they snap: a point of the search (kFangPunkt), a value or quotient
 // coefficient (kFangRunden, HauptF::Runden), a zero as it is written (kFangAusgabe,
 // HauptF::RundnfAusg).
+// + 0.0 makes a point snapped to 0 from below +0, not -0.
 inline double PunktGefangen(double x) {
-    return Gefangen(x, kFangPunkt);
+    return Gefangen(x, kFangPunkt) + 0.0;
 }
 inline double WertGefangen(double x) {
     return Gefangen(x, kFangRunden);
