@@ -90,30 +90,38 @@ inline double WertGenau(const PolynomT& p, double x) {
 // The j-th derivative of p in long double: c_k k (k - 1) ... (k - j + 1) at x^(k - j).
 inline KoeffGenau AbleitungGenau(const PolynomT& p, int j) {
     KoeffGenau a{};
+    long double faktor = 1.0L;  // (i + j)! / i!
+    for (int k = 1; k <= j; ++k) faktor *= k;
     for (int i = 0; i + j <= 9; ++i) {
-        long double faktor = 1.0L;
-        for (int k = i + 1; k <= i + j; ++k) faktor *= k;
         a[static_cast<std::size_t>(i)] = p.Koeff[static_cast<std::size_t>(i + j)] * faktor;
+        faktor = faktor * (i + j + 1) / (i + 1);
     }
     return a;
 }
 
+// p(x) and the size of what Horner's rule sums at x, sum |c_k x^k| (Horner's rule on |c_k| at
+// |x|), in one pass. Long double, so that neither overflows where Double terms would.
+template <class K>
+long double WertUndGroesse(const K& c, int grad, double x, long double& groesse) {
+    long double s = 0.0L;
+    long double g = 0.0L;
+    const long double ax = std::fabs(static_cast<long double>(x));
+    for (int i = grad; i >= 0; --i) {
+        s = s * x + c[i];
+        g = g * ax + std::fabs(static_cast<long double>(c[i]));
+    }
+    groesse = g;
+    return s;
+}
+
 // p(x) / sum |c_k x^k|: p's value relative to the size of what Horner's rule sums at x, which
-// does not depend on the scale of the coefficients. Long double, so that neither overflows
-// where Double terms would; 0 where p(x) is exactly 0.
+// does not depend on the scale of the coefficients; 0 where p(x) is exactly 0.
 template <class K>
 double RelativerWert(const K& c, int grad, double x) {
-    long double s = 0.0L;
-    long double summe = 0.0L;
-    long double xk = 1.0L;
-    const long double ax = std::fabs(static_cast<long double>(x));
-    for (int k = 0; k <= grad; ++k) {
-        summe += std::fabs(c[k] * xk);
-        xk *= ax;
-    }
-    for (int i = grad; i >= 0; --i) s = s * x + c[i];
+    long double groesse = 0.0L;
+    const long double s = WertUndGroesse(c, grad, x, groesse);
     if (s == 0.0L) return 0.0;
-    return static_cast<double>(s / summe);
+    return static_cast<double>(s / groesse);
 }
 
 inline double RelativerWert(const PolynomT& p, int grad, double x) {
@@ -122,7 +130,9 @@ inline double RelativerWert(const PolynomT& p, int grad, double x) {
 
 template <class K>
 bool ImRauschen(const K& c, int grad, double x) {
-    return std::fabs(RelativerWert(c, grad, x)) <= kRauschen;
+    long double groesse = 0.0L;
+    const long double s = WertUndGroesse(c, grad, x, groesse);
+    return std::fabs(s) <= kRauschen * groesse;
 }
 
 // Newton's steps in long double from x towards the zero of p in [a, b]. A step counts only while

@@ -260,7 +260,8 @@ bool Zusammengefasst(Suche& s, std::size_t von, std::size_t bis, Stelle& ergebni
 }
 
 // Polished points of two clusters can meet; and the multiplicities must not add up to more
-// than the degree (noise at a high multiple zero can make a run longer than it is).
+// than the degree (where noise lets a derivative vanish at some point of a cluster, the cluster
+// can claim one more than f has to give).
 void Bereinigen(std::vector<Stelle>& stellen, int n) {
     std::sort(stellen.begin(), stellen.end(),
               [](const Stelle& a, const Stelle& b) { return a.x < b.x; });
