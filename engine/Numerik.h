@@ -87,15 +87,26 @@ inline double WertGenau(const PolynomT& p, double x) {
     return static_cast<double>(HornerGenau(p.Koeff, 9, x));
 }
 
+// (i + j)! / i!: the factor of c_(i + j) in the j-th derivative; whole numbers up to 9!, exact.
+inline constexpr std::array<std::array<double, 10>, 10> kAbleitungsfaktor = [] {
+    std::array<std::array<double, 10>, 10> t{};
+    for (int j = 0; j < 10; ++j)
+        for (int i = 0; i + j < 10; ++i) {
+            double f = 1.0;
+            for (int k = i + 1; k <= i + j; ++k) f *= k;
+            t[static_cast<std::size_t>(j)][static_cast<std::size_t>(i)] = f;
+        }
+    return t;
+}();
+
 // The j-th derivative of p in long double: c_k k (k - 1) ... (k - j + 1) at x^(k - j).
 inline KoeffGenau AbleitungGenau(const PolynomT& p, int j) {
     KoeffGenau a{};
-    long double faktor = 1.0L;  // (i + j)! / i!
-    for (int k = 1; k <= j; ++k) faktor *= k;
-    for (int i = 0; i + j <= 9; ++i) {
-        a[static_cast<std::size_t>(i)] = p.Koeff[static_cast<std::size_t>(i + j)] * faktor;
-        faktor = faktor * (i + j + 1) / (i + 1);
-    }
+    const auto& faktor = kAbleitungsfaktor[static_cast<std::size_t>(j)];
+    for (int i = 0; i + j <= 9; ++i)
+        a[static_cast<std::size_t>(i)] =
+            static_cast<long double>(p.Koeff[static_cast<std::size_t>(i + j)]) *
+            faktor[static_cast<std::size_t>(i)];
     return a;
 }
 

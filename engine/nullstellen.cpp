@@ -135,8 +135,17 @@ struct Suche {
     bool Null(Fund& f, int j) const {
         if (f.stufe == j) return true;
         signed char& c = f.null[static_cast<std::size_t>(j)];
-        if (c < 0) c = numerik::ImRauschen(L[static_cast<std::size_t>(j)], n - j, f.x);
+        if (c < 0)
+            c = j == 0 ? numerik::ImRauschen(A[0].Koeff, n, f.x)
+                       : numerik::ImRauschen(L[static_cast<std::size_t>(j)], n - j, f.x);
         return c != 0;
+    }
+
+    // A(k) polished from x in [a, b]; f itself from its Double coefficients, which are the
+    // same numbers.
+    double Poliert(int k, double x, double a, double b) const {
+        return k == 0 ? numerik::Poliert(A[0].Koeff, n, x, a, b)
+                      : numerik::Poliert(L[static_cast<std::size_t>(k)], n - k, x, a, b);
     }
 };
 
@@ -251,9 +260,7 @@ bool Zusammengefasst(Suche& s, std::size_t von, std::size_t bis, Stelle& ergebni
             b = funde[i].x;
             break;
         }
-    ergebnis.x = k == s.n - 1 ? f.x
-                              : numerik::PunktGefangen(numerik::Poliert(
-                                    s.L[static_cast<std::size_t>(k)], s.n - k, start, a, b));
+    ergebnis.x = k == s.n - 1 ? f.x : numerik::PunktGefangen(s.Poliert(k, start, a, b));
     ergebnis.nullstelle = j0 == 0;
     ergebnis.vielfachheit = j0 == 0 ? m : 0;
     return std::isfinite(ergebnis.x);
