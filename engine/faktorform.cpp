@@ -22,6 +22,27 @@ std::string Faktor(double z) {
     return "( x + " + Str(Abs(z)) + ")";
 }
 
+// t divided by (x - b) into r. From the highest coefficient down (PdurchxminusB) as a rule; the
+// remainder it drops, p0 + b q0, should vanish beside p0. Where it does not (a zero so large
+// that b q0 swamps the small coefficients: x^3 - 1e17x^2 - 1 would leave x^2, with a zero at 0
+// that f does not have), the division from the constant term up, q0 = -p0 / b and
+// qk = (q(k-1) - pk) / b, keeps them, if what it drops at the top is smaller in turn.
+void Geteilt(PolynomT& r, const PolynomT& t, double b) {
+    r.PdurchxminusB(t, b);
+    const int n = t.grad();
+    if (n < 1 || b == 0.0 || t.Koeff[0] == 0.0) return;
+    const double rest = t.Koeff[0] + b * r.Koeff[0];
+    if (!(Abs(rest) > numerik::kFangRunden * Abs(t.Koeff[0]))) return;
+    PolynomT q;
+    q.Koeff[0] = -t.Koeff[0] / b;
+    for (int k = 1; k <= n - 1; ++k) q.Koeff[k] = (q.Koeff[k - 1] - t.Koeff[k]) / b;
+    const double oben = t.Koeff[n] - q.Koeff[n - 1];
+    if (q.IstEndlich() && Abs(oben) / Abs(t.Koeff[n]) < Abs(rest) / Abs(t.Koeff[0])) {
+        q.Koeff[n - 1] = t.Koeff[n];
+        r.KopieVon(q);
+    }
+}
+
 }  // namespace
 
 void PolynomT::PdurchxminusB(const PolynomT& p, double b) {
@@ -67,7 +88,7 @@ std::string PolynomT::Faktorform() const {
         for (int i = 0; i < st.vielfachheit && r.grad() > 0; ++i) {
             text += sep + faktor;
             t.KopieVon(r);
-            r.PdurchxminusB(t, st.x);
+            Geteilt(r, t, st.x);
             sep = " * ";
         }
     }

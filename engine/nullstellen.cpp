@@ -83,10 +83,6 @@ void Halbieren(const PolynomT& p, int grad, Halbierung& h) {
     for (int n = 0; Weiter(h, n); ++n) Schritt(h, Horner(p, grad, h.m));
 }
 
-double Gefangen(double x) {
-    return numerik::Gefangen(x, numerik::kFangPunkt);
-}
-
 // A point of the search, the derivative A(stufe) whose zero it is, and the bracket its
 // bisection left (no sign change for the zero of the linear derivative, which is computed
 // directly). Every decision of the search takes the point as the bisection left it, snapped;
@@ -124,9 +120,12 @@ void Einordnen(std::vector<Fund>& funde, std::size_t u, std::vector<Fund>& hilfe
     funde.swap(hilfe);
 }
 
-// The derivatives A(0) = f (scaled) to A(n - 1), the degree n and the interval ends +-ende.
+// The derivatives A(0) = f (scaled) to A(n - 1), in Double for the bisection and in long double
+// from f's coefficients for the noise test and the polish; the degree n and the interval ends
+// +-ende.
 struct Suche {
     std::array<PolynomT, 10> A;
+    std::array<numerik::KoeffGenau, 10> L;
     int n = 0;
     double ende = 0.0;
     std::vector<Fund> funde;
@@ -136,8 +135,17 @@ struct Suche {
     bool Null(Fund& f, int j) const {
         if (f.stufe == j) return true;
         signed char& c = f.null[static_cast<std::size_t>(j)];
-        if (c < 0) c = numerik::ImRauschen(A[j], n - j, f.x);
+        if (c < 0)
+            c = j == 0 ? numerik::ImRauschen(A[0].Koeff, n, f.x)
+                       : numerik::ImRauschen(L[static_cast<std::size_t>(j)], n - j, f.x);
         return c != 0;
+    }
+
+    // A(k) polished from x in [a, b]; f itself from its Double coefficients, which are the
+    // same numbers.
+    double Poliert(int k, double x, double a, double b) const {
+        return k == 0 ? numerik::Poliert(A[0].Koeff, n, x, a, b)
+                      : numerik::Poliert(L[static_cast<std::size_t>(k)], n - k, x, a, b);
     }
 };
 
@@ -172,7 +180,7 @@ void Ebenen(Suche& s) {
                 halbierungen.push_back({ende[j], ende[j + 1], vorzeichen[j], vorzeichen[j + 1]});
         for (Halbierung& h : halbierungen) {
             Halbieren(s.A[m], g, h);
-            funde.push_back({Gefangen(h.m), m, h, kUngefragt});
+            funde.push_back({numerik::PunktGefangen(h.m), m, h, kUngefragt});
         }
         Einordnen(funde, u, sortiert);
     }
@@ -188,13 +196,16 @@ bool Beisammen(Suche& s, Fund& p, Fund& q) {
     return false;
 }
 
-// One cluster of points [von, bis) as one point. The lowest of f, f', f'' that vanishes in it
-// is the one it is a zero of. For A(j) ~ c (x - a)^m, the derivatives A(j) to A(j + m - 1) all
-// vanish at a and A(j + m - 1) has a simple, well-conditioned zero there: so the point at which
-// the longest run of derivatives from A(j) on vanishes gives m, and the zero of A(j + m - 1) is
-// the cluster's best estimate, polished in A(j + m - 1). A cluster in which none of f, f', f''
-// vanishes stands for a zero of a higher derivative and is kept only where one of them is
-// within the zero test relative to its size.
+// One cluster of points [von, bis) as one point. The lowest of f, f', f'' that vanishes in it,
+// A(j0), is the one it is a zero of. For A(j0) ~ c (x - a)^m the derivatives A(j0) to
+// A(j0 + m - 1) all vanish at a and A(j0 + m) does not: so m is the smallest k >= 1 for which
+// A(j0 + k) vanishes at no point of the cluster. Within the noise zone a cluster of close zeros
+// is such a multiple zero, whichever point of it each derivative vanishes at. A(j0 + m - 1) has
+// a simple, well-conditioned zero there: the one the cluster holds (the middle one of several)
+// is its estimate, polished in A(j0 + m - 1). At a centre of symmetry of a simple zero, f'' may
+// vanish but f' does not, so the zero stays simple. A cluster in which none of f, f', f''
+// vanishes stands for a zero of a higher derivative and is kept only where one of them passes
+// the filter of critical points.
 bool Zusammengefasst(Suche& s, std::size_t von, std::size_t bis, Stelle& ergebnis) {
     std::vector<Fund>& funde = s.funde;
     const int oben = std::min(2, s.n - 1);
@@ -203,45 +214,61 @@ bool Zusammengefasst(Suche& s, std::size_t von, std::size_t bis, Stelle& ergebni
         for (std::size_t i = von; i < bis && j0 < 0; ++i)
             if (s.Null(funde[i], j)) j0 = j;
 
-    std::size_t bester = von;
+    int k = funde[von].stufe;
     int m = 1;
+    std::size_t bester = von;
     if (j0 >= 0) {
-        m = 0;
-        for (std::size_t i = von; i < bis; ++i) {
-            int lauf = 0;
-            while (j0 + lauf <= s.n - 1 && s.Null(funde[i], j0 + lauf)) ++lauf;
-            const bool eigene = funde[i].stufe == j0 + lauf - 1;
-            if (lauf > m || (lauf == m && eigene && funde[bester].stufe != j0 + m - 1)) {
-                m = lauf;
-                bester = i;
-            }
-        }
+        const auto irgendwo = [&](int j) {
+            for (std::size_t i = von; i < bis; ++i)
+                if (s.Null(funde[i], j)) return true;
+            return false;
+        };
+        while (j0 + m <= s.n - 1 && irgendwo(j0 + m)) ++m;
+        k = j0 + m - 1;
+        // The cluster's own zeros of A(k); where it holds none, the points at which A(k) lies in
+        // the noise zone. The middle one of them.
+        bool eigene = false;
+        for (std::size_t i = von; i < bis && !eigene; ++i) eigene = funde[i].stufe == k;
+        const auto kandidat = [&](std::size_t i) {
+            return eigene ? funde[i].stufe == k : s.Null(funde[i], k);
+        };
+        std::size_t anzahl = 0;
+        for (std::size_t i = von; i < bis; ++i) anzahl += kandidat(i);
+        for (std::size_t i = von, j = 0; i < bis; ++i)
+            if (kandidat(i) && j++ == anzahl / 2) bester = i;
     } else {
         bool bleibt = false;
         for (int j = 0; j <= oben && !bleibt; ++j)
-            bleibt = std::fabs(numerik::RelativerWert(s.A[j], s.n - j, funde[von].x)) <
-                     numerik::kNullTest;
+            bleibt = std::fabs(numerik::RelativerWert(s.L[static_cast<std::size_t>(j)], s.n - j,
+                                                      funde[von].x)) < numerik::kFilterKritisch;
         if (!bleibt) return false;
     }
     const Fund& f = funde[bester];
-    const int k = j0 >= 0 ? j0 + m - 1 : f.stufe;
-    // The bracket of the polish: the bisection's, where it bracketed this zero; else the
-    // interval to the neighbouring points, in which A(k) has no other zero.
-    double a = von > 0 ? funde[von - 1].x : -s.ende;
-    double b = bis < funde.size() ? funde[bis].x : s.ende;
-    if (f.stufe == k && f.klammer.Wechsel()) {
-        a = f.klammer.a;
-        b = f.klammer.b;
-    }
     const double start = f.stufe == k && f.klammer.Wechsel() ? f.klammer.m : f.x;
-    ergebnis.x = Gefangen(numerik::Poliert(s.A[k], s.n - k, start, a, b));
+    // The polish works between the neighbouring zeros of A(k + 1), where A(k) is monotonic: also
+    // where the Double bisection ended on a sign change of its own rounding noise, away from the
+    // zero its coefficients pin down.
+    double a = -s.ende;
+    double b = s.ende;
+    for (std::size_t i = von; i-- > 0;)
+        if (funde[i].stufe == k + 1 && funde[i].x < start) {
+            a = funde[i].x;
+            break;
+        }
+    for (std::size_t i = von; i < funde.size(); ++i)
+        if (funde[i].stufe == k + 1 && funde[i].x > start) {
+            b = funde[i].x;
+            break;
+        }
+    ergebnis.x = k == s.n - 1 ? f.x : numerik::PunktGefangen(s.Poliert(k, start, a, b));
     ergebnis.nullstelle = j0 == 0;
     ergebnis.vielfachheit = j0 == 0 ? m : 0;
     return std::isfinite(ergebnis.x);
 }
 
 // Polished points of two clusters can meet; and the multiplicities must not add up to more
-// than the degree (noise at a high multiple zero can make a run longer than it is).
+// than the degree (where noise lets a derivative vanish at some point of a cluster, the cluster
+// can claim one more than f has to give).
 void Bereinigen(std::vector<Stelle>& stellen, int n) {
     std::sort(stellen.begin(), stellen.end(),
               [](const Stelle& a, const Stelle& b) { return a.x < b.x; });
@@ -292,6 +319,8 @@ std::vector<Stelle> KritischeStellen(const PolynomT& P) {
     if (!(r <= kGroessteZahl)) r = kGroessteZahl;
     s.ende = std::min(r + r * kJenseits, kGroessteZahl);
     for (int i = 1; i <= n - 1; ++i) s.A[i].Abl(s.A[i - 1]);
+    for (int i = 0; i <= n - 1; ++i)
+        s.L[static_cast<std::size_t>(i)] = numerik::AbleitungGenau(s.A[0], i);
     Ebenen(s);
 
     std::vector<Stelle> stellen;
@@ -311,8 +340,8 @@ double HauptF::GibNullst(const PolynomT& P, double a, double b) {
     Halbierung h{a, b, Vorzeichen(Horner(P, g, a)), Vorzeichen(Horner(P, g, b))};
     Halbieren(P, g, h);
     // A bracket without a sign change (an interval given too narrow to halve) keeps its midpoint.
-    if (!h.Wechsel()) return Gefangen(h.m);
-    return Gefangen(numerik::Poliert(P, g, h.m, h.a, h.b));
+    if (!h.Wechsel()) return numerik::PunktGefangen(h.m);
+    return numerik::PunktGefangen(numerik::Poliert(P, g, h.m, h.a, h.b));
 }
 
 void HauptF::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<double>& NS) {

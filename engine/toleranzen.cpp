@@ -12,11 +12,11 @@ bool HauptF::IstNull(double v) {
 }
 
 double HauptF::Runden(double x) {
-    return numerik::Gefangen(x, numerik::kFangRunden);
+    return numerik::WertGefangen(x);
 }
 
 void HauptF::RundnfAusg(double& x) {
-    x = numerik::Gefangen(x, numerik::kFangAusgabe);
+    x = numerik::AusgabeGefangen(x);
 }
 
 // Where x · 10^n is no finite number (or the scale vanishes) rounding would make an infinity

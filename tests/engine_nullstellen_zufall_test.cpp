@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Nullstellensuche.h"
 #include "framework/Text.h"
 #include "shell/HauptF.h"
 #include "tests/engine_fixture.h"
@@ -135,7 +136,7 @@ TEST_F(EngineSucheZufall, NineRandomZeros) {
 // Families of polynomials built from drawn zeros, expanded in long double and rounded once: the
 // drawn zeros are the reference. Each family asks for the right number of zeros in a share of
 // the draws and for every zero within a tolerance of a drawn one in a share of them. A zero of
-// multiplicity m is listed once.
+// multiplicity m is listed once; in every draw the factor form divides by the zeros listed.
 struct Zug {
     std::vector<double> nullstellen;  // distinct, ascending
     std::vector<double> alle;         // with their multiplicity
@@ -208,6 +209,21 @@ bool AlleNahe(const std::vector<double>& ns, const std::vector<double>& soll, do
     return true;
 }
 
+// The factor form's linear factors are the zeros of the search, each written as the zeros text
+// writes it and as often as it divides f, and nothing is left of f that has a zero there.
+bool FaktorformWieListe(class HauptF& w, const PolynomT& p) {
+    std::vector<std::string> soll;
+    for (const Stelle& st : KritischeStellen(p)) {
+        if (!st.nullstelle) continue;
+        double z = st.x;
+        w.RundnfAusg(z);
+        for (int i = 0; i < st.vielfachheit; ++i) soll.push_back(Str(z));
+    }
+    std::vector<std::string> ist;
+    for (double z : Faktornullstellen(p.Faktorform())) ist.push_back(Str(z));
+    return ist == soll;
+}
+
 TEST_F(EngineSucheZufall, DrawnZerosAreFoundOnceAndClose) {
     const Familie familien[] = {
         {"three_double_three_simple_W5", 2000, 1e-7, 0.99, 0.98, DreiDoppelteDreiEinfache<5>},
@@ -218,7 +234,7 @@ TEST_F(EngineSucheZufall, DrawnZerosAreFoundOnceAndClose) {
     };
     std::mt19937_64 gen(73);
     for (const Familie& f : familien) {
-        int anzahlRichtig = 0, nahe = 0, hoechstensGrad = 0;
+        int anzahlRichtig = 0, nahe = 0, hoechstensGrad = 0, wieListe = 0;
         for (int zug = 0; zug < f.zuege; ++zug) {
             const Zug z = f.ziehen(gen);
             const PolynomT p = AusNullstellen(z.alle);
@@ -226,10 +242,12 @@ TEST_F(EngineSucheZufall, DrawnZerosAreFoundOnceAndClose) {
             anzahlRichtig += ns.size() == z.nullstellen.size() + 1;
             nahe += AlleNahe(ns, z.nullstellen, f.toleranz);
             hoechstensGrad += ns[0] <= static_cast<double>(z.alle.size());
+            wieListe += FaktorformWieListe(w, p);
         }
         RecordProperty(std::string(f.name) + "_count", anzahlRichtig);
         RecordProperty(std::string(f.name) + "_close", nahe);
         EXPECT_EQ(hoechstensGrad, f.zuege) << f.name;
+        EXPECT_EQ(wieListe, f.zuege) << f.name;
         EXPECT_GE(anzahlRichtig, f.anteilAnzahl * f.zuege) << f.name;
         EXPECT_GE(nahe, f.anteilNahe * f.zuege) << f.name;
     }
