@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <iterator>
 #include <limits>
 #include <vector>
@@ -302,9 +303,7 @@ std::vector<double> Gezaehlt(const std::vector<double>& werte) {
     return out;
 }
 
-}  // namespace
-
-std::vector<Stelle> KritischeStellen(const PolynomT& P) {
+std::vector<Stelle> Gesucht(const PolynomT& P) {
     Suche s;
     s.A[0].KopieVon(P);
     s.n = s.A[0].grad();
@@ -333,6 +332,23 @@ std::vector<Stelle> KritischeStellen(const PolynomT& P) {
     }
     Bereinigen(stellen, n);
     return stellen;
+}
+
+}  // namespace
+
+// One analysis run searches f three times: for the value table, the factor form and the area.
+// The search depends on the ten coefficients alone, so the last result is kept and given again
+// for the same coefficients (compared bit for bit).
+std::vector<Stelle> KritischeStellen(const PolynomT& P) {
+    static std::array<double, 10> letzteKoeff{};
+    static std::vector<Stelle> letzteStellen;
+    static bool gemerkt = false;
+    if (gemerkt && std::memcmp(letzteKoeff.data(), P.Koeff.data(), sizeof letzteKoeff) == 0)
+        return letzteStellen;
+    letzteStellen = Gesucht(P);
+    std::memcpy(letzteKoeff.data(), P.Koeff.data(), sizeof letzteKoeff);
+    gemerkt = true;
+    return letzteStellen;
 }
 
 double HauptF::GibNullst(const PolynomT& P, double a, double b) {
