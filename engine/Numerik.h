@@ -36,11 +36,9 @@ inline constexpr double kBreite = 1.0000000000000001e-11;
 // size from the number it stands for, which moves the value by at most 2^-53 of that sum. A
 // double zero split by that rounding leaves at the critical point between its two halves a value
 // no larger than that, so sign changes whose values in between lie within the bound are one
-// zero. The bound is 2^-53 with 1% for the long-double evaluation. Measured over seeded draws
-// of 2000 (three seeds): nine simple zeros in (-W, W), W from 1 to 1000, keep their count in all
-// 42,000 draws, where 2e-16 joined a pair in 1 and 5e-16 in 3 of them; three double and three
-// simple zeros keep their count in 99.6% to 99.8% of the draws at every W, 6e-17 in only 98.6% to
-// 98.9% (split double zeros left as two). Distinct zeros whose value between them lies below the
+// zero. The bound is 2^-53 with 1% for the long-double evaluation. A lower bound leaves split
+// double zeros as two, a higher one joins distinct simple zeros: the seeded families of the
+// random test of the search show both. Distinct zeros whose value between them lies below the
 // bound stay joined: their coefficients cannot tell them from a double zero.
 inline constexpr double kRauschen = 1.12e-16;
 

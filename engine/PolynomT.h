@@ -8,7 +8,8 @@
 // ymin, ymax) is written by EckenErmitteln alone.
 //
 // The numeric services the type relies on (FindeKP, Runden, RundnfAusg, xhoch, the shift's
-// scratch state) belong to the main window and are reached through HauptF().
+// scratch state) belong to the main window and are reached through HauptF(); the factor form
+// takes the search beneath FindeKP (engine/Nullstellensuche.h) directly, for the multiplicities.
 
 #include <array>
 #include <string>

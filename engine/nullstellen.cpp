@@ -1,5 +1,5 @@
 // The search for critical points and real zeros. It finds the zero of the linear derivative
-// directly and then, from the next higher derivative down to f itself, bisects every sign change
+// directly and then, one derivative lower at a time down to f itself, bisects every sign change
 // between the points found so far; so each level is searched between the zeros of all higher
 // derivatives, between which it is monotonic. Points that lie in one zone of rounding noise are
 // then taken together as one point.
@@ -267,17 +267,29 @@ bool Zusammengefasst(Suche& s, std::size_t von, std::size_t bis, Stelle& ergebni
     return std::isfinite(ergebnis.x);
 }
 
-// Polished points of two clusters can meet; and the multiplicities must not add up to more
-// than the degree (where noise lets a derivative vanish at some point of a cluster, the cluster
-// can claim one more than f has to give).
+// Two points closer than the bisection's width (relative beyond 1) are one point the search
+// reached twice: at a centre of symmetry a zero of f is also a zero of f'' (or of a higher
+// derivative, which passes the filter because f vanishes there), and each is polished in its own
+// derivative to a slightly different Double. Distinct zeros this close lie in the noise zone and
+// are one cluster already.
+bool Derselbe(const Stelle& a, const Stelle& b) {
+    return std::fabs(a.x - b.x) <= numerik::kBreite * std::max(1.0, std::fabs(b.x));
+}
+
+// Points of two clusters can meet; the one point keeps the place of the zero of f, so the zeros
+// list and the factor form see what they would alone. And the multiplicities must not add up to
+// more than the degree (where noise lets a derivative vanish at some point of a cluster, the
+// cluster can claim one more than f has to give).
 void Bereinigen(std::vector<Stelle>& stellen, int n) {
     std::sort(stellen.begin(), stellen.end(),
               [](const Stelle& a, const Stelle& b) { return a.x < b.x; });
     std::vector<Stelle> out;
     for (const Stelle& st : stellen) {
-        if (!out.empty() && out.back().x == st.x) {
-            out.back().nullstelle = out.back().nullstelle || st.nullstelle;
-            out.back().vielfachheit = std::max(out.back().vielfachheit, st.vielfachheit);
+        if (!out.empty() && Derselbe(out.back(), st)) {
+            Stelle& eine = out.back();
+            if (st.nullstelle && !eine.nullstelle) eine.x = st.x;
+            eine.nullstelle = eine.nullstelle || st.nullstelle;
+            eine.vielfachheit = std::max(eine.vielfachheit, st.vielfachheit);
         } else {
             out.push_back(st);
         }

@@ -228,6 +228,40 @@ TEST_F(EngineSuche, IllConditionedZerosAreThoseOfTheCoefficients) {
     }
 }
 
+// At a centre of symmetry a zero of f is a zero of f'' as well, and each derivative's search
+// reaches it at a slightly different Double: the value table lists it once.
+TEST_F(EngineSuche, APointWhereSeveralDerivativesVanishIsListedOnce) {
+    struct Fall {
+        PolynomT p;
+        std::size_t nullstellen;
+    };
+    const Fall faelle[] = {
+        // (x - 0.4)(x - 0.5)(x - 0.6)(x - 0.7)(x - 0.8)
+        {P({-0.067199999999999996, 0.59440000000000004, -2.0699999999999998, 3.5499999999999998, -3,
+            1}),
+         5},
+        // zeros -3.5 to 3.5 shifted by -1.5432664296706
+        {P({10.714656377668121, 254.77815794897515, 152.69825554896562, -291.90866569739961,
+            -229.78638731161334, 11.37941589640883, 45.686795642550749, 12.3461314373648, 1}),
+         8},
+        // the derivative of (x + 0.1) x (x - 0.1) ... (x - 0.7)
+        {P({-5.0400000000000005e-05, 0.0016056000000000002, -0.00019200000000000152,
+            -0.25451999999999997, 2.4045000000000001, -9.8279999999999994, 20.579999999999998,
+            -21.600000000000001, 9}),
+         8},
+    };
+    for (const Fall& f : faelle) {
+        Suche(f.p);
+        EXPECT_EQ(ns.size(), f.nullstellen + 1) << f.p.Term2String();
+        for (std::size_t k = 2; k < kp.size(); ++k)
+            EXPECT_GT(kp[k] - kp[k - 1], 1e-11 * std::max(1.0, std::fabs(kp[k])))
+                << f.p.Term2String() << " at " << kp[k];
+        for (std::size_t k = 1; k < ns.size(); ++k)
+            EXPECT_NE(std::find(kp.begin() + 1, kp.end(), ns[k]), kp.end())
+                << "the zero " << ns[k] << " is a critical point";
+    }
+}
+
 // Every critical point is polished in its own derivative: the value table's digits of f, f' and
 // f'' there are those of the nearest Double.
 TEST_F(EngineSuche, CriticalPointsAreTheNearestDoubles) {
