@@ -15,6 +15,10 @@
 #include <string>
 #include <vector>
 
+// Written in place of a number that left the range of a Double, in the factor form and in the
+// window's output fields: "inf" or "nan" would tell a reader nothing.
+inline constexpr const char* kUeberlauf = "Überlauf";
+
 class PolynomT {
   public:
     std::array<double, 10> Koeff{};

@@ -12,10 +12,6 @@
 
 namespace {
 
-// The text of a remainder whose coefficients overflowed in the division: a quotient of numbers
-// beyond the Double range has no text form.
-constexpr const char* kUeberlauf = "Überlauf";
-
 std::string Faktor(double z) {
     if (z == 0.0) return "x";
     if (z > 0.0) return "( x-" + Str(z) + ")";

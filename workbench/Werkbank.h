@@ -22,10 +22,6 @@ bool AlsFVerwertbar(class HauptF& w, const PolynomT& t);
 // Writes t's term into EingF and analyses it, once AlsFVerwertbar allows it.
 void AlsFUebernehmen(class HauptF& w, const PolynomT& t);
 
-// Shown in an output field in place of a number that left the range of a Double (an
-// integral over huge bounds, a value far out): "inf" or "nan" would tell a reader nothing.
-inline constexpr const char* kUeberlauf = "Überlauf";
-
 // The text of a computed number for an output field: Str, or kUeberlauf for a number that is
 // not finite.
 std::string Zahltext(double x);
