@@ -103,7 +103,6 @@ QMenuBar* BuildMenuBar(MenuBar& model, QWidget* parent);
 void WindowOpened(Window& window);
 // Constructor() hands the window to the framework, which deletes it when it closes.
 void WindowHandedOver(Window& window);
-bool WindowOwned(const Window& window);
 // How a closed window that the framework owns is deleted.
 enum class Deletion {
     AsSoonAsNoHandlerRuns,  // at once, unless a handler runs: then after it
@@ -132,8 +131,6 @@ class HandlerScope {
     HandlerScope(const HandlerScope&) = delete;
     HandlerScope& operator=(const HandlerScope&) = delete;
 };
-// Nesting depth of the handlers that run now.
-int RunningHandlers();
 
 // ---- Handlers (Runtime.cpp) ----
 

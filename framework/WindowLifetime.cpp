@@ -54,13 +54,9 @@ void WindowHandedOver(Window& window) {
     State().owned.insert(&window);
 }
 
-bool WindowOwned(const Window& window) {
-    return State().owned.count(const_cast<Window*>(&window)) != 0;
-}
-
 void WindowClosed(Window& window, Deletion when) {
     Forget(window);
-    if (!WindowOwned(window)) return;
+    if (State().owned.count(&window) == 0) return;
     if (when == Deletion::AsSoonAsNoHandlerRuns && State().handlerDepth == 0) {
         delete &window;
         return;
@@ -113,8 +109,4 @@ HandlerScope::HandlerScope() {
 
 HandlerScope::~HandlerScope() {
     if (--State().handlerDepth == 0 && !State().pending.empty()) FlushAfterThisEvent();
-}
-
-int RunningHandlers() {
-    return State().handlerDepth;
 }

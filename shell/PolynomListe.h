@@ -31,7 +31,6 @@ class PolynomListe {
     const_iterator begin() const { return eintraege_.begin(); }
     const_iterator end() const { return eintraege_.end(); }
     // The entries as a plain list, for code and checks that want one.
-    const std::vector<std::string>& Eintraege() const { return eintraege_; }
     operator const std::vector<std::string>&() const { return eintraege_; }
 
     // True when some entry equals s (compared whole, trailing blanks included).
