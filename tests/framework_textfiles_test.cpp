@@ -128,7 +128,6 @@ TEST_F(FrameworkTextFiles, FolderThatVanishesBeforeCloseIsAnError) {
 // The kernel itself refuses the write, as on a full disk: a child process may write no byte
 // beyond the file size limit (and ignores the signal that would otherwise end it).
 TEST_F(FrameworkTextFiles, WriteRefusedByTheSystemKeepsTheOldFileByteForByte) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");  // the test process runs Qt's threads
     const FolderItem f = File("PDaten");
     const std::string alt = "$x  $x^2  \n$7";
     Put(f, alt);
@@ -200,7 +199,6 @@ TEST_F(FrameworkTextFiles, AFailedOpenNamesItsCause) {
                   std::string::npos)
             << schreiben;
 
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
     Put(File("geheim"), "$x  ");
     fs::permissions(File("geheim").path, fs::perms::owner_write);
     fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |

@@ -55,6 +55,8 @@ class LeftoverCheck : public ::testing::EmptyTestEventListener {
 // The real widgets run on Qt's offscreen platform, so no display is needed.
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    // Qt runs threads of its own in the test process: a death test's child starts afresh.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     RuntimeInit(Platform::Offscreen);
     NoDialogsHost noDialogs;
     SetDialogHost(&noDialogs);

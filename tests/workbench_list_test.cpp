@@ -302,7 +302,6 @@ TEST_F(Polynomliste, FileErrorsAreReportedAndChangeNothing) {
 }
 
 TEST_F(Polynomliste, SavingOntoAFullDiskSaysSoAndKeepsTheOldFile) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");  // the window's process has threads
     const fs::path datei = ordner / "PDaten";
     const std::string alt = "$x  $x^2  \n";
     Schreibe(datei, alt);
