@@ -89,6 +89,15 @@ QRect ScreenArea(QWidget* parent) {
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
+// The width of the widest run of characters without a blank: Qt's message box cannot break it.
+int WidestWord(const QString& text, const QFontMetrics& metrics) {
+    int widest = 0;
+    for (const QString& word :
+         text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    return widest;
+}
+
 // Qt's message box grows with its text: a text taller than two thirds of the screen (with the
 // room the button needs) would push the button off the screen, and a run of characters without
 // a blank wider than the box is cut off, since the box breaks lines only at blanks. Such a text
@@ -100,9 +109,7 @@ bool TooLargeForQtsBox(const QString& text, QWidget* parent) {
     const QRect screen = ScreenArea(parent);
     const int width = screen.width() * 2 / 3;
     const QFontMetrics metrics(QApplication::font("QMessageBox"));
-    for (const QString& word :
-         text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
-        if (metrics.horizontalAdvance(word) > width) return true;
+    if (WidestWord(text, metrics) > width) return true;
     const QRect laidOut =
         metrics.boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap | Qt::AlignLeft, text);
     const int buttonRoom = 6 * metrics.height();
@@ -170,12 +177,13 @@ std::unique_ptr<QDialog> NewScrollingMessageBox(const QString& text, QWidget* pa
     layout->addWidget(view);
     layout->addWidget(buttons);
 
-    // As wide as the longest line needs (for a short list), at least as wide as Qt's own message
-    // box and at most two thirds of the screen.
+    // As wide as the longest line needs, at least as wide as Qt's own message box and at most
+    // two thirds of the screen. A very long text is given the widest box without measuring it.
     constexpr int kMinWidth = 320;
+    constexpr qsizetype kMeasuredUpTo = 20000;
     const QFontMetrics metrics(view->font());
-    int longest = 0;
-    if (text.size() <= 20000)
+    int longest = text.size() <= kMeasuredUpTo ? 0 : screen.width();
+    if (text.size() <= kMeasuredUpTo)
         for (const QString& line : text.split(u'\n'))
             longest = std::max(longest, metrics.horizontalAdvance(line));
     const int chrome = view->verticalScrollBar()->sizeHint().width() + 2 * view->frameWidth() +
@@ -324,14 +332,10 @@ MessageBoxLook LookOfMessageBox(const std::string& text) {
         look.lineBreaks = static_cast<int>(label->text().count(u'\n') + label->text().count(u'\r'));
         look.textHeight = label->height();
         // Qt's box breaks lines only at blanks: a run longer than the label is wide is cut off.
-        const QFontMetrics metrics(label->font());
-        int longestRun = 0;
-        for (const QString& word :
-             shown.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
-            longestRun = std::max(longestRun, metrics.horizontalAdvance(word));
         const QRect inBox(label->mapTo(box.get(), QPoint(0, 0)), label->size());
         look.everyLineReachable =
-            box->rect().contains(inBox) && longestRun <= label->contentsRect().width();
+            box->rect().contains(inBox) &&
+            WidestWord(shown, QFontMetrics(label->font())) <= label->contentsRect().width();
     }
     box->hide();
     return look;

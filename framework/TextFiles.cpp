@@ -19,33 +19,7 @@ QString PathOf(const FolderItem& file) {
     throw IOException("Die Datei \"" + file.path + "\" " + what + ": " + why.toStdString());
 }
 
-// The reason in German, as the rest of the window speaks; Qt's own text is English.
-QString Reason(const QFileDevice& device) {
-    QString reason;
-    switch (device.error()) {
-        case QFileDevice::PermissionsError:
-            reason = QStringLiteral("keine Berechtigung");
-            break;
-        case QFileDevice::ReadError:
-            reason = QStringLiteral("Lesefehler");
-            break;
-        case QFileDevice::WriteError:
-            reason = QStringLiteral("Schreibfehler");
-            break;
-        case QFileDevice::ResourceError:
-            reason = QStringLiteral("kein Platz mehr auf dem Datenträger");
-            break;
-        case QFileDevice::RenameError:
-            reason = QStringLiteral("nicht zu ersetzen");
-            break;
-        default:
-            reason = QStringLiteral("nicht zugänglich");
-            break;
-    }
-    return reason;
-}
-
-// The reason of a failed system call.
+// The reason of a failed system call, in German as the rest of the window speaks.
 QString ReasonOf(int error) {
     switch (error) {
         case ENOSPC:
@@ -71,6 +45,32 @@ QString ReasonOf(int error) {
         default:
             return QStringLiteral("Ein-/Ausgabefehler");
     }
+}
+
+// The reason Qt gives for a failed file operation, in German; Qt's own text is English.
+QString Reason(const QFileDevice& device) {
+    QString reason;
+    switch (device.error()) {
+        case QFileDevice::PermissionsError:
+            reason = QStringLiteral("keine Berechtigung");
+            break;
+        case QFileDevice::ReadError:
+            reason = QStringLiteral("Lesefehler");
+            break;
+        case QFileDevice::WriteError:
+            reason = QStringLiteral("Schreibfehler");
+            break;
+        case QFileDevice::ResourceError:
+            reason = ReasonOf(ENOSPC);
+            break;
+        case QFileDevice::RenameError:
+            reason = QStringLiteral("nicht zu ersetzen");
+            break;
+        default:
+            reason = QStringLiteral("nicht zugänglich");
+            break;
+    }
+    return reason;
 }
 
 // Qt tells why an open failed only in its own English words, so the cause is asked of the
