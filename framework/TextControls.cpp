@@ -222,18 +222,24 @@ void TextArea::CreateWidget() {
 }
 
 std::int32_t TextControl::FirstVisibleCharacter() const {
+    // Qt counts positions in UTF-16 units; Mid counts characters.
+    const auto characterAt = [](const QString& text, int position) {
+        return static_cast<std::int32_t>(text.left(position).toUcs4().size()) + 1;
+    };
     QWidget* widget = WidgetOf(*this);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         // A line edit settles its scroll offset while it paints.
         edit->grab();
         const QRect inside = edit->contentsRect().marginsRemoved(edit->textMargins());
         const QPoint edge(inside.left() + 2, inside.center().y());
-        return static_cast<std::int32_t>(edit->cursorPositionAt(edge)) + 1;
+        return characterAt(edit->text(), edit->cursorPositionAt(edge));
     }
     if (auto* edit = qobject_cast<QTextEdit*>(widget)) {
         edit->grab();
-        const QPoint edge(1, edit->viewport()->height() / 2);
-        return static_cast<std::int32_t>(edit->cursorForPosition(edge).position()) + 1;
+        // The top left corner of the text, inside the document's margin.
+        const int margin = static_cast<int>(edit->document()->documentMargin()) + 1;
+        const QPoint edge(margin, margin);
+        return characterAt(edit->toPlainText(), edit->cursorForPosition(edge).position());
     }
     return 1;
 }
