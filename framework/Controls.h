@@ -81,9 +81,10 @@ class TextControl : public RectControl {
     void SetTextUnit(std::uint8_t unit);
     float TextSize() const;
     std::uint8_t TextUnit() const;
-    // For checks of what a user reads: the position (from 1, as Mid counts) of the first
-    // character drawn at the leading edge of a text field or text area as it is drawn now; 1
-    // when the text is shown from its start (and for the other classes, which do not scroll).
+    // For the tests, which check what a user reads; the program never asks it. The position
+    // (from 1, as Mid counts) of the first character drawn at the leading edge of a text field
+    // or text area as it is drawn now; 1 when the text is shown from its start (and for the
+    // other classes, which do not scroll).
     std::int32_t FirstVisibleCharacter() const;
 };
 

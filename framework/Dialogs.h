@@ -57,7 +57,8 @@ class DialogHost {
 // Installs a host (nullptr restores the application's Qt host); returns the previous one.
 DialogHost* SetDialogHost(DialogHost* host);
 
-// ---- For checks of what a user sees (they need the running framework) ----
+// ---- For the tests, which check what a user sees; the program never calls these ----
+// They need the running framework.
 
 // The application's message box for `text`, laid out on the screen as MsgBox would show it,
 // measured in pixels and closed again without waiting for a click.
