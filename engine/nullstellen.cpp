@@ -9,6 +9,7 @@
 #include <cstring>
 #include <iterator>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "engine/Nullstellensuche.h"
@@ -197,70 +198,100 @@ bool Beisammen(Suche& s, Fund& p, Fund& q) {
     return false;
 }
 
-// One cluster of points [von, bis) as one point. The lowest of f, f', f'' that vanishes in it,
-// A(j0), is the one it is a zero of. For A(j0) ~ c (x - a)^m the derivatives A(j0) to
-// A(j0 + m - 1) all vanish at a and A(j0 + m) does not: so m is the smallest k >= 1 for which
-// A(j0 + k) vanishes at no point of the cluster. Within the noise zone a cluster of close zeros
-// is such a multiple zero, whichever point of it each derivative vanishes at. A(j0 + m - 1) has
-// a simple, well-conditioned zero there: the one the cluster holds (the middle one of several)
-// is its estimate, polished in A(j0 + m - 1). At a centre of symmetry of a simple zero, f'' may
-// vanish but f' does not, so the zero stays simple. A cluster in which none of f, f', f''
-// vanishes stands for a zero of a higher derivative and is kept only where one of them passes
-// the filter of critical points.
-bool Zusammengefasst(Suche& s, std::size_t von, std::size_t bis, Stelle& ergebnis) {
-    std::vector<Fund>& funde = s.funde;
-    const int oben = std::min(2, s.n - 1);
-    int j0 = -1;
-    for (int j = 0; j <= oben && j0 < 0; ++j)
-        for (std::size_t i = von; i < bis && j0 < 0; ++i)
-            if (s.Null(funde[i], j)) j0 = j;
+// A cluster of neighbouring points of the search, funde[von] to funde[bis - 1].
+struct Haufen {
+    std::size_t von;
+    std::size_t bis;
+};
 
-    int k = funde[von].stufe;
+// Some point of the cluster is a zero of A(j): its own bracketed zero, or in the noise zone.
+bool Irgendwo(Suche& s, Haufen h, int j) {
+    for (std::size_t i = h.von; i < h.bis; ++i)
+        if (s.Null(s.funde[i], j)) return true;
+    return false;
+}
+
+// The lowest of f, f', f'' that vanishes in the cluster, A(j0); -1 where none does.
+int NiedrigsteNull(Suche& s, Haufen h) {
+    const int oben = std::min(2, s.n - 1);
+    for (int j = 0; j <= oben; ++j)
+        if (Irgendwo(s, h, j)) return j;
+    return -1;
+}
+
+// For A(j0) ~ c (x - a)^m the derivatives A(j0) to A(j0 + m - 1) all vanish at a and A(j0 + m)
+// does not: so m is the smallest k >= 1 for which A(j0 + k) vanishes at no point of the cluster.
+// Within the noise zone a cluster of close zeros is such a multiple zero, whichever point of it
+// each derivative vanishes at. At a centre of symmetry of a simple zero, f'' may vanish but f'
+// does not, so the zero stays simple.
+int Vielfachheit(Suche& s, Haufen h, int j0) {
     int m = 1;
-    std::size_t bester = von;
-    if (j0 >= 0) {
-        const auto irgendwo = [&](int j) {
-            for (std::size_t i = von; i < bis; ++i)
-                if (s.Null(funde[i], j)) return true;
-            return false;
-        };
-        while (j0 + m <= s.n - 1 && irgendwo(j0 + m)) ++m;
-        k = j0 + m - 1;
-        // The cluster's own zeros of A(k); where it holds none, the points at which A(k) lies in
-        // the noise zone. The middle one of them.
-        bool eigene = false;
-        for (std::size_t i = von; i < bis && !eigene; ++i) eigene = funde[i].stufe == k;
-        const auto kandidat = [&](std::size_t i) {
-            return eigene ? funde[i].stufe == k : s.Null(funde[i], k);
-        };
-        std::size_t anzahl = 0;
-        for (std::size_t i = von; i < bis; ++i) anzahl += kandidat(i);
-        for (std::size_t i = von, j = 0; i < bis; ++i)
-            if (kandidat(i) && j++ == anzahl / 2) bester = i;
-    } else {
-        bool bleibt = false;
-        for (int j = 0; j <= oben && !bleibt; ++j)
-            bleibt = std::fabs(numerik::RelativerWert(s.L[static_cast<std::size_t>(j)], s.n - j,
-                                                      funde[von].x)) < numerik::kFilterKritisch;
-        if (!bleibt) return false;
-    }
-    const Fund& f = funde[bester];
-    const double start = f.stufe == k && f.klammer.Wechsel() ? f.klammer.m : f.x;
-    // The polish works between the neighbouring zeros of A(k + 1), where A(k) is monotonic: also
-    // where the Double bisection ended on a sign change of its own rounding noise, away from the
-    // zero its coefficients pin down.
+    while (j0 + m <= s.n - 1 && Irgendwo(s, h, j0 + m)) ++m;
+    return m;
+}
+
+// The point that stands for the cluster as a zero of A(k): the middle one of the cluster's own
+// zeros of A(k), or, where it holds none, of the points at which A(k) lies in the noise zone.
+std::size_t Vertreter(Suche& s, Haufen h, int k) {
+    bool eigene = false;
+    for (std::size_t i = h.von; i < h.bis && !eigene; ++i) eigene = s.funde[i].stufe == k;
+    const auto kandidat = [&](std::size_t i) {
+        return eigene ? s.funde[i].stufe == k : s.Null(s.funde[i], k);
+    };
+    std::size_t anzahl = 0;
+    for (std::size_t i = h.von; i < h.bis; ++i) anzahl += kandidat(i);
+    for (std::size_t i = h.von, j = 0; i < h.bis; ++i)
+        if (kandidat(i) && j++ == anzahl / 2) return i;
+    return h.von;
+}
+
+// A cluster in which none of f, f', f'' vanishes stands for a zero of a higher derivative; it
+// is kept only where one of them passes the filter of critical points.
+bool BestehtDenFilter(const Suche& s, double x) {
+    const int oben = std::min(2, s.n - 1);
+    for (int j = 0; j <= oben; ++j)
+        if (std::fabs(numerik::RelativerWert(s.L[static_cast<std::size_t>(j)], s.n - j, x)) <
+            numerik::kFilterKritisch)
+            return true;
+    return false;
+}
+
+// The neighbouring zeros of A(k + 1) around x, between which A(k) is monotonic, or the interval
+// ends. The polish works there: also where the Double bisection ended on a sign change of its
+// own rounding noise, away from the zero its coefficients pin down.
+std::pair<double, double> Monoton(const Suche& s, std::size_t von, int k, double x) {
     double a = -s.ende;
     double b = s.ende;
     for (std::size_t i = von; i-- > 0;)
-        if (funde[i].stufe == k + 1 && funde[i].x < start) {
-            a = funde[i].x;
+        if (s.funde[i].stufe == k + 1 && s.funde[i].x < x) {
+            a = s.funde[i].x;
             break;
         }
-    for (std::size_t i = von; i < funde.size(); ++i)
-        if (funde[i].stufe == k + 1 && funde[i].x > start) {
-            b = funde[i].x;
+    for (std::size_t i = von; i < s.funde.size(); ++i)
+        if (s.funde[i].stufe == k + 1 && s.funde[i].x > x) {
+            b = s.funde[i].x;
             break;
         }
+    return {a, b};
+}
+
+// One cluster as one point: a zero of A(j0) of multiplicity m, whose estimate is the zero of
+// A(j0 + m - 1) in it, a simple, well-conditioned zero there, polished in A(j0 + m - 1).
+bool Zusammengefasst(Suche& s, Haufen h, Stelle& ergebnis) {
+    const int j0 = NiedrigsteNull(s, h);
+    int k = s.funde[h.von].stufe;
+    int m = 1;
+    std::size_t bester = h.von;
+    if (j0 >= 0) {
+        m = Vielfachheit(s, h, j0);
+        k = j0 + m - 1;
+        bester = Vertreter(s, h, k);
+    } else if (!BestehtDenFilter(s, s.funde[h.von].x)) {
+        return false;
+    }
+    const Fund& f = s.funde[bester];
+    const double start = f.stufe == k && f.klammer.Wechsel() ? f.klammer.m : f.x;
+    const auto [a, b] = Monoton(s, h.von, k, start);
     ergebnis.x = k == s.n - 1 ? f.x : numerik::PunktGefangen(s.Poliert(k, start, a, b));
     ergebnis.nullstelle = j0 == 0;
     ergebnis.vielfachheit = j0 == 0 ? m : 0;
@@ -339,7 +370,7 @@ std::vector<Stelle> Gesucht(const PolynomT& P) {
         std::size_t bis = von + 1;
         while (bis < s.funde.size() && Beisammen(s, s.funde[bis - 1], s.funde[bis])) ++bis;
         Stelle st{};
-        if (Zusammengefasst(s, von, bis, st)) stellen.push_back(st);
+        if (Zusammengefasst(s, {von, bis}, st)) stellen.push_back(st);
         von = bis;
     }
     Bereinigen(stellen, n);
