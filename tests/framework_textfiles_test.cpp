@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +9,7 @@
 
 #include "framework/Errors.h"
 #include "framework/TextFiles.h"
+#include "tests/support/Dateigrenze.h"
 
 namespace {
 
@@ -103,24 +102,18 @@ TEST_F(FrameworkTextFiles, FolderThatVanishesBeforeCloseIsAnError) {
 
 // In a child process: saves with the file size limit `grenze`; exits 0 with the error's text
 // on stderr when the save fails, 1 when it claims success.
-// The limit is lifted again before the report: the death test's stderr is a file too.
 [[noreturn]] void SpeichernMitGrenze(const FolderItem& f, rlim_t grenze) {
-    rlimit limit{};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    const rlim_t vorher = limit.rlim_cur;
-    limit.rlim_cur = grenze;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, SIG_IGN);
     std::string fehler;
-    try {
-        auto out = TextOutputStream::Create(f);
-        out->WriteLine("$x  $x^2  $- 1  + x^3  ");
-        out->Close();
-    } catch (const IOException& e) {
-        fehler = e.what();
+    {
+        const Dateigrenze begrenzt(grenze);
+        try {
+            auto out = TextOutputStream::Create(f);
+            out->WriteLine("$x  $x^2  $- 1  + x^3  ");
+            out->Close();
+        } catch (const IOException& e) {
+            fehler = e.what();
+        }
     }
-    limit.rlim_cur = vorher;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
     std::fputs(fehler.c_str(), stderr);
     std::_Exit(fehler.empty() ? 1 : 0);
 }

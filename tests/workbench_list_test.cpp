@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/Dateigrenze.h"
 #include "workbench_fixture.h"
 
 namespace fs = std::filesystem;
@@ -273,22 +272,16 @@ TEST_F(Polynomliste, FileErrorsAreReportedAndChangeNothing) {
 // In a child process: "Speichern" onto `datei` (which holds `alt`) with the file size limit
 // lowered, so that the kernel refuses the write as a full disk would. Exits 0 when the window
 // said so, naming the file, kept its list and left the file byte for byte as it was with no
-// side file beside it. The messages go to stderr once the limit is lifted again (the death
-// test's stderr is a file too).
+// side file beside it. The messages go to stderr once the limit is lifted again.
 [[noreturn]] void SpeichernAufVollerPlatte(class HauptF& w, ScriptedDialogHost& host,
                                            const fs::path& datei, const std::string& alt) {
     const std::vector<std::string> vorher = w.PListe;
-    rlimit limit{};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    const rlim_t frei = limit.rlim_cur;
-    limit.rlim_cur = 4;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, SIG_IGN);
-    host.AnswerButton(DialogHost::Answer::Action);
-    host.AnswerFile(datei.string());
-    w.RinglisteB().Choose(kSpeichern);
-    limit.rlim_cur = frei;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
+    {
+        const Dateigrenze grenze(4);
+        host.AnswerButton(DialogHost::Answer::Action);
+        host.AnswerFile(datei.string());
+        w.RinglisteB().Choose(kSpeichern);
+    }
 
     const std::vector<std::string> meldungen = host.Messages();
     for (const std::string& m : meldungen) std::fputs(m.c_str(), stderr);
