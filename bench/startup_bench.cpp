@@ -284,13 +284,19 @@ void Melden(const Zeitpunkte& z) {
     std::fflush(stdout);
 }
 
-int NackterQtStart(std::int64_t start, std::int64_t mainBeginn) {
+// The command line of a comparison program: Qt's offscreen platform, as the program's own
+// start-up chooses it. QApplication keeps the array, so it lives as long as the process.
+char** OffscreenArgumente() {
     static char name[] = "startup_bench";
     static char platformOption[] = "-platform";
     static char offscreen[] = "offscreen";
-    char* argv[] = {name, platformOption, offscreen, nullptr};
+    static char* argv[] = {name, platformOption, offscreen, nullptr};
+    return argv;
+}
+
+int NackterQtStart(std::int64_t start, std::int64_t mainBeginn) {
     int argc = 3;
-    QApplication app(argc, argv);
+    QApplication app(argc, OffscreenArgumente());
     const std::int64_t anwendung = Jetzt();
     QWidget fenster;
     fenster.resize(994, 754);
@@ -302,12 +308,8 @@ int NackterQtStart(std::int64_t start, std::int64_t mainBeginn) {
 }
 
 int GleicherQtStart(std::int64_t start, std::int64_t mainBeginn) {
-    static char name[] = "startup_bench";
-    static char platformOption[] = "-platform";
-    static char offscreen[] = "offscreen";
-    char* argv[] = {name, platformOption, offscreen, nullptr};
     int argc = 3;
-    QApplication app(argc, argv);
+    QApplication app(argc, OffscreenArgumente());
     GleicheAnwendung();
     const std::int64_t anwendung = Jetzt();
     const std::unique_ptr<QWidget> fenster = GleichesFenster();

@@ -59,10 +59,12 @@ std::optional<std::vector<double>> Referenz(const PolynomT& p, const std::vector
     return z;
 }
 
-bool Nahe(const std::vector<double>& ns, const std::vector<double>& soll) {
+// The counted array ns holds as many zeros as soll, each within toleranz * max(1, |zero|).
+bool Nahe(const std::vector<double>& ns, const std::vector<double>& soll, double toleranz = 1e-9) {
     if (ns.size() != soll.size() + 1) return false;
     for (std::size_t k = 0; k < soll.size(); ++k)
-        if (std::fabs(ns[k + 1] - soll[k]) > 1e-9 * std::max(1.0, std::fabs(soll[k]))) return false;
+        if (!(std::fabs(ns[k + 1] - soll[k]) <= toleranz * std::max(1.0, std::fabs(soll[k]))))
+            return false;
     return true;
 }
 
@@ -201,14 +203,6 @@ Zug NeunGleichabstaendige(std::mt19937_64& gen) {
     return Mit(r, {}, 1);
 }
 
-bool AlleNahe(const std::vector<double>& ns, const std::vector<double>& soll, double toleranz) {
-    if (ns.size() != soll.size() + 1) return false;
-    for (std::size_t k = 0; k < soll.size(); ++k)
-        if (!(std::fabs(ns[k + 1] - soll[k]) <= toleranz * std::max(1.0, std::fabs(soll[k]))))
-            return false;
-    return true;
-}
-
 // The factor form's linear factors are the zeros of the search, each written as the zeros text
 // writes it and as often as it divides f, and nothing is left of f that has a zero there.
 bool FaktorformWieListe(class HauptF& w, const PolynomT& p) {
@@ -240,7 +234,7 @@ TEST_F(EngineSucheZufall, DrawnZerosAreFoundOnceAndClose) {
             const PolynomT p = AusNullstellen(z.alle);
             const std::vector<double> ns = Nullstellen(p);
             anzahlRichtig += ns.size() == z.nullstellen.size() + 1;
-            nahe += AlleNahe(ns, z.nullstellen, f.toleranz);
+            nahe += Nahe(ns, z.nullstellen, f.toleranz);
             hoechstensGrad += ns[0] <= static_cast<double>(z.alle.size());
             wieListe += FaktorformWieListe(w, p);
         }
@@ -253,6 +247,18 @@ TEST_F(EngineSucheZufall, DrawnZerosAreFoundOnceAndClose) {
     }
 }
 
+// n zeros drawn from `lage`, each at least 0.4 from the others.
+std::vector<double> Getrennt(std::mt19937_64& gen, std::uniform_real_distribution<double>& lage,
+                             int n) {
+    std::vector<double> r;
+    while (static_cast<int>(r.size()) < n) {
+        const double z = lage(gen);
+        if (std::all_of(r.begin(), r.end(), [z](double y) { return std::fabs(y - z) >= 0.4; }))
+            r.push_back(z);
+    }
+    return r;
+}
+
 // Zeros at least 0.4 apart, degree 2 to 9, leading coefficients from 1e-6 to 1e6.
 TEST_F(EngineSucheZufall, WellConditionedZerosMatchTheReference) {
     std::mt19937_64 gen(5);
@@ -260,13 +266,8 @@ TEST_F(EngineSucheZufall, WellConditionedZerosMatchTheReference) {
     std::uniform_real_distribution<double> skala(-6.0, 6.0);
     std::uniform_int_distribution<int> grad(2, 9);
     for (int fall = 0; fall < 500; ++fall) {
-        std::vector<double> r;
         const int n = grad(gen);
-        while (static_cast<int>(r.size()) < n) {
-            const double z = lage(gen);
-            if (std::all_of(r.begin(), r.end(), [z](double y) { return std::fabs(y - z) >= 0.4; }))
-                r.push_back(z);
-        }
+        std::vector<double> r = Getrennt(gen, lage, n);
         std::sort(r.begin(), r.end());
         const PolynomT p = AusNullstellen(r, std::pow(10.0L, skala(gen)));
         const auto ref = Referenz(p, r);
@@ -308,13 +309,8 @@ TEST_F(EngineSucheZufall, FactorFormShowsTheZerosOfTheList) {
     std::uniform_int_distribution<int> grad(2, 9);
     int faktoren = 0, gleichGeschrieben = 0;
     for (int fall = 0; fall < 500; ++fall) {
-        std::vector<double> r;
         const int n = grad(gen);
-        while (static_cast<int>(r.size()) < n) {
-            const double z = lage(gen);
-            if (std::all_of(r.begin(), r.end(), [z](double y) { return std::fabs(y - z) >= 0.4; }))
-                r.push_back(z);
-        }
+        std::vector<double> r = Getrennt(gen, lage, n);
         const PolynomT p = AusNullstellen(r, std::pow(10.0L, skala(gen)));
         const std::vector<double> ns = Nullstellen(p);
         const std::vector<double> fz = Faktornullstellen(p.Faktorform());
