@@ -1,6 +1,10 @@
 // The engine's part of one analysis: reading the text, the search for critical points and
-// zeros, the factor form and the enclosed area, for polynomials of degree 1 to 9.
+// zeros, the factor form and the enclosed area, for polynomials of degree 1 to 9. Beside the
+// search, GSL's solver for all complex roots of the same polynomials, as a peer measured in the
+// same run (the program itself does not use GSL).
 #include <benchmark/benchmark.h>
+#include <gsl/gsl_errno.h>
+#include <gsl/gsl_poly.h>
 
 #include <array>
 #include <string>
@@ -106,6 +110,31 @@ void Umrandet(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(p[k ^= 1].Umrandet());
 }
 
+// All complex roots of the same polynomial with GSL (companion matrix and QR), its workspace
+// made once, as a caller that solves many polynomials would.
+void GslWurzeln(benchmark::State& state) {
+    const int i = static_cast<int>(state.range(0));
+    state.SetLabel(kFaelle[i].name);
+    const PolynomT p = Gelesen(i);
+    const int n = p.grad();
+    if (n < 1) {
+        state.SkipWithError("constant");
+        return;
+    }
+    gsl_set_error_handler_off();
+    gsl_poly_complex_workspace* platz =
+        gsl_poly_complex_workspace_alloc(static_cast<size_t>(n + 1));
+    std::array<double, 18> wurzeln{};
+    int status = GSL_SUCCESS;
+    for (auto _ : state) {
+        status = gsl_poly_complex_solve(p.Koeff.data(), static_cast<size_t>(n + 1), platz,
+                                        wurzeln.data());
+        benchmark::DoNotOptimize(wurzeln.data());
+    }
+    gsl_poly_complex_workspace_free(platz);
+    if (status != GSL_SUCCESS) state.SkipWithError("no convergence");
+}
+
 // The four together, as one analysis run asks for them.
 void Analyse(benchmark::State& state) {
     const int i = static_cast<int>(state.range(0));
@@ -127,6 +156,7 @@ void Analyse(benchmark::State& state) {
 
 BENCHMARK(Lesen)->DenseRange(0, kAnzahl - 1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Suche)->DenseRange(0, kAnzahl - 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(GslWurzeln)->DenseRange(0, kAnzahl - 1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Faktorform)->DenseRange(0, kAnzahl - 1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Umrandet)->DenseRange(0, kAnzahl - 1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Analyse)->DenseRange(0, kAnzahl - 1)->Unit(benchmark::kMicrosecond);
