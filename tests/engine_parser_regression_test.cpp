@@ -1,0 +1,82 @@
+// The reader against its former self: every text made only of the characters it always read
+// ("0123456789+-x*.^", X), blanks, tabs and line ends reads as before, to the bit, accepted or
+// refused alike, with the same number of counted steps.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "shell/HauptF.h"
+#include "tests/engine_fixture.h"
+#include "tests/support/BisherigerLeser.h"
+
+namespace {
+
+const std::string kZeichen = "0123456789+-x*.^X \t\n\r";
+
+// Pieces that make the texts look like typed polynomials often enough to be accepted, next to
+// the pieces that break them.
+const std::vector<std::string> kStuecke = [] {
+    const std::string alle =
+        "+|-|x|X|^|*|**|.|0|1|2|3|5|7|9|12|0.5|2.|.25| |\t|\n|\r|  |x^2|x^3|x^5|x^6|x^9|x^1|xx|"
+        "---|+-|1.5|x*x|250|1000000000000000";
+    std::vector<std::string> teile;
+    for (std::size_t a = 0, b; a <= alle.size(); a = b + 1) {
+        b = std::min(alle.find('|', a), alle.size());
+        teile.push_back(alle.substr(a, b - a));
+    }
+    return teile;
+}();
+
+std::string Zufallstext(std::mt19937_64& gen, bool ausStuecken) {
+    std::string s;
+    if (ausStuecken) {
+        const auto n = gen() % 13;
+        for (std::uint64_t i = 0; i < n; ++i) s += kStuecke[gen() % kStuecke.size()];
+    } else {
+        const auto n = gen() % 25;
+        for (std::uint64_t i = 0; i < n; ++i) s += kZeichen[gen() % kZeichen.size()];
+    }
+    return s;
+}
+
+std::array<std::uint64_t, 10> Bits(const std::array<double, 10>& k) {
+    std::array<std::uint64_t, 10> b{};
+    for (std::size_t i = 0; i < k.size(); ++i) b[i] = std::bit_cast<std::uint64_t>(k[i]);
+    return b;
+}
+
+class BisherigeLesart : public EngineTest {};
+
+TEST_F(BisherigeLesart, KeptCharactersBlanksAndTabsReadAsBefore) {
+    std::mt19937_64 gen(20240612);
+    const std::array<double, 10> vorbelegt = {9, -8, 7, -6, 5, -4, 3, -2, 1, 0.5};
+    int angenommen = 0, abgelehnt = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const std::string text = Zufallstext(gen, i % 3 != 0);
+        bisher::Leser alt;
+        std::array<double, 10> erwartet = vorbelegt;
+        const bool okAlt = alt.Lesen(text, erwartet);
+
+        PolynomT p;
+        p.Koeff = vorbelegt;
+        bool ok = false;
+        w.String2Poly(p, text, ok);
+        ASSERT_EQ(ok, okAlt) << "[" << text << "]";
+        ASSERT_EQ(Bits(p.Koeff), Bits(erwartet)) << "[" << text << "]";
+        ASSERT_EQ(w.wzaehler, alt.zaehler) << "[" << text << "]";
+        ++(ok ? angenommen : abgelehnt);
+    }
+    // Both outcomes must be well represented, or the comparison would prove little.
+    EXPECT_GT(angenommen, 20000);
+    EXPECT_GT(abgelehnt, 20000);
+    RecordProperty("accepted", angenommen);
+    RecordProperty("refused", abgelehnt);
+}
+
+}  // namespace
