@@ -10,7 +10,7 @@
 #include <string_view>
 
 // Decimal text of a Double: at most 15 significant digits, plain positional notation (never an
-// exponent, since the polynomial reader drops the letter e), "." as decimal point, "-" for
+// exponent, since the polynomial reader refuses the letter e), "." as decimal point, "-" for
 // negatives, no trailing zeros or trailing ".", whole numbers without a point, -0 as "0".
 // Infinities and NaN are written "inf", "-inf" and "nan". Val(Str(x)) is written as Str(x)
 // again (subnormal values get as many digits as keep that true).
