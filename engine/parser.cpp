@@ -1,10 +1,13 @@
-// The reader of polynomial text. It accepts far more than the writer writes: blanks and other
-// dropped characters, "*" and "**", runs of x, terms in any order and like terms, which add.
-// Every term found costs counted steps, and more than 500 of them reject the text.
+// The reader of polynomial text. It accepts far more than the writer writes: blanks, "*" and
+// "**", runs of x, terms in any order and like terms, which add. Every term found costs counted
+// steps, and more than 500 of them reject the text. Before the grammar sees a text, its
+// characters are translated (engine/Eingabezeichen.h): a character the reader cannot read
+// refuses the text, where it was once dropped and the rest read as another polynomial.
 #include <algorithm>
 #include <array>
 #include <string_view>
 
+#include "engine/Eingabezeichen.h"
 #include "engine/PolynomT.h"
 #include "framework/Text.h"
 #include "shell/HauptF.h"
@@ -119,8 +122,9 @@ bool Einlesen(class HauptF& w, const std::string& text, std::array<double, 10>& 
     for (char& c : s)
         if (c == 'X') c = 'x';
 
-    // "x" directly followed by a digit is no power text. The test sees the text as typed, before
-    // anything is dropped: "x 5" passes it and is rejected by the step cap instead.
+    // "x" directly followed by a digit is no power text. The test sees the text as typed, blanks
+    // still in it: "x 5" passes it and is rejected by the step cap instead. The translated text
+    // holds such a pair exactly where the typed one does, and "x²" (now "x^2") passes.
     for (char d = '0'; d <= '9'; ++d)
         if (s.find(std::string{'x', d}) != std::string::npos) ok = false;
 
@@ -210,12 +214,19 @@ std::string HauptF::ZeichenReduzieren(const std::string& text, const std::string
 }
 
 // On success the target's coefficients are replaced; on rejection the target is untouched.
+// A character that cannot be read rejects the text before any step is counted.
 // A text is also rejected when a coefficient is not finite, or when the term the writer makes
 // of the result would not read back (its own reading would exceed the step cap, or a number
 // of it would overflow): so every accepted polynomial can be written and read again.
 void HauptF::String2Poly(PolynomT& target, const std::string& text, bool& ok) {
+    const eingabe::Uebersetzung u = eingabe::Uebersetzen(text);
+    if (u.hindernis) {
+        wzaehler = 0;
+        ok = false;
+        return;
+    }
     std::array<double, 10> koeff{};
-    ok = Einlesen(*this, text, koeff) && AlleEndlich(koeff);
+    ok = Einlesen(*this, u.text, koeff) && AlleEndlich(koeff);
     if (ok) {
         const std::int32_t schritte = wzaehler;
         PolynomT gelesen;

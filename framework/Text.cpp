@@ -115,6 +115,70 @@ double Val(std::string_view text) {
     return negativ ? -wert : wert;
 }
 
+std::optional<double> GetippteZahl(std::string_view text) {
+    std::string s;
+    for (std::size_t i = 0; i < text.size();) {
+        const Zeichen z = ZeichenAb(text, i);
+        i += z.laenge;
+        if (!z.gueltig) return std::nullopt;
+        if (IstLeerraum(z.code)) continue;
+        if (z.code == U',') {
+            s += '.';
+        } else if (z.code == U'\u2212') {
+            s += '-';
+        } else if (z.code < 0x80) {
+            s += static_cast<char>(z.code);
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (s.empty()) return 0.0;
+    std::size_t i = s[0] == '+' || s[0] == '-' ? 1 : 0;
+    int ziffern = 0, punkte = 0;
+    for (; i < s.size(); ++i) {
+        if (s[i] >= '0' && s[i] <= '9') {
+            ++ziffern;
+        } else if (s[i] == '.') {
+            ++punkte;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (ziffern == 0 || punkte > 1) return std::nullopt;
+    return Val(s);
+}
+
+Zeichen ZeichenAb(std::string_view text, std::size_t at) {
+    constexpr Zeichen kKaputt{0xFFFD, 1, false};
+    const auto b0 = static_cast<unsigned char>(text[at]);
+    if (b0 < 0x80) return {b0, 1, true};
+    std::size_t n = 0;
+    char32_t code = 0, kleinster = 0;
+    if ((b0 & 0xE0) == 0xC0) {
+        n = 2, code = b0 & 0x1F, kleinster = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        n = 3, code = b0 & 0x0F, kleinster = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        n = 4, code = b0 & 0x07, kleinster = 0x10000;
+    } else {
+        return kKaputt;
+    }
+    if (text.size() - at < n) return kKaputt;
+    for (std::size_t k = 1; k < n; ++k) {
+        const auto b = static_cast<unsigned char>(text[at + k]);
+        if (!IstFolgebyte(b)) return kKaputt;
+        code = (code << 6) | (b & 0x3F);
+    }
+    if (code < kleinster || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return kKaputt;
+    return {code, n, true};
+}
+
+bool IstLeerraum(char32_t c) {
+    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
+           c == 0x205F || c == 0x3000;
+}
+
 std::int32_t InStr(std::string_view text, std::string_view what) {
     if (what.empty()) return 1;
     for (std::size_t p = text.find(what); p != std::string_view::npos; p = text.find(what, p + 1))

@@ -3,12 +3,14 @@
 // points) from 1. Numbers never pass through the C locale: a German locale would otherwise turn
 // the decimal point into a comma.
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 // Decimal text of a Double: at most 15 significant digits, plain positional notation (never an
-// exponent, since the polynomial reader drops the letter e), "." as decimal point, "-" for
+// exponent, since the polynomial reader refuses the letter e), "." as decimal point, "-" for
 // negatives, no trailing zeros or trailing ".", whole numbers without a point, -0 as "0".
 // Infinities and NaN are written "inf", "-inf" and "nan". Val(Str(x)) is written as Str(x)
 // again (subnormal values get as many digits as keep that true).
@@ -19,6 +21,28 @@ std::string Str(std::int32_t value);
 // Stops at the first other character; 0 when no number begins the text. A number too large for
 // a Double gives an infinity with its sign.
 double Val(std::string_view text);
+// Reads a number that the user typed into a number field, and refuses what is none. Every blank
+// (IstLeerraum) is dropped, "," is read as the decimal point and the minus sign U+2212 as "-";
+// what is left must be an optional sign and digits with at most one point: "2,5", "-0.5",
+// "+3", ".5", "5." and "1 000" are numbers, as is everything Str writes of a finite number;
+// "1/2", "1e5", "1.2.3", "--1", "." and "abc" are not (std::nullopt). The empty text, or one of
+// blanks only, reads as 0. A number beyond the range of a Double gives an infinity with its
+// sign, as Val does.
+std::optional<double> GetippteZahl(std::string_view text);
+
+// One character of a UTF-8 text: its code point and its length in bytes. A byte that begins no
+// well-formed character (a stray continuation byte, a sequence cut short, an overlong or a
+// surrogate form) is a character of its own, one byte long, and not `gueltig`.
+struct Zeichen {
+    char32_t code = 0;
+    std::size_t laenge = 1;
+    bool gueltig = true;
+};
+// The character that begins at byte `at` of `text`; requires at < text.size().
+Zeichen ZeichenAb(std::string_view text, std::size_t at);
+// Blank, tab, the line ends and the other spaces of Unicode (no-break space, thin space ...):
+// the characters that typed polynomials and numbers skip.
+bool IstLeerraum(char32_t code);
 
 // First position (from 1) of `what` in `text`, 0 when absent; the empty `what` is found at 1.
 // Letter case counts.

@@ -1,6 +1,7 @@
 // Reading any text either rejects it and leaves the target as it was, or gives a polynomial with
 // finite coefficients whose term reads back to the coefficients it shows and is written again
-// the same way. Every reading ends within the step cap.
+// the same way. Every reading ends within the step cap. A text with a reason for its refusal is
+// refused, and the reason is whole UTF-8 text, whatever bytes the text held.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -42,6 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool ok = false;
     w.String2Poly(ziel, text, ok);
     Pruefe(w.wzaehler <= 501, "beyond the step cap", text);
+    const std::string grund = w.Ablehnungsgrund(text);
+    Pruefe(grund.empty() || !ok, "accepted, but a reason to refuse it", text);
+    for (std::size_t i = 0; i < grund.size(); i += ZeichenAb(grund, i).laenge)
+        Pruefe(ZeichenAb(grund, i).gueltig, "reason is no UTF-8", text);
     Pruefe(ziel.xmin == -3 && ziel.xmax == 4 && ziel.ymin == -5 && ziel.ymax == 6, "window changed",
            text);
     if (!ok) {

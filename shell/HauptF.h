@@ -98,6 +98,10 @@ class HauptF : public Window {
     // Engine services (engine/): the parser, its step guard, filter and replacement.
     std::int64_t ggT(std::int64_t a, std::int64_t b);
     void String2Poly(PolynomT& target, const std::string& text, bool& ok);
+    // Why String2Poly refuses a text for one of its characters: a German sentence that names the
+    // first character it cannot read and says what to type instead; "" when it can read every
+    // character (such a text may still be refused for its form, as x^10 or x2 are).
+    std::string Ablehnungsgrund(const std::string& text);
     void Whilekontrolle(bool& ok);
     std::string FehlzeichenKillen(const std::string& text);
     std::string ZeichenReduzieren(const std::string& text, const std::string& search,

@@ -3,6 +3,7 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -64,6 +65,82 @@ TEST(EngineText, ValReadsTheNumberThatBeginsTheText) {
         {"0." + std::string(400, '0') + "1", 0.0},
     };
     for (const Fall& f : faelle) EXPECT_EQ(Val(f.text), f.wert) << f.text;
+}
+
+// A number field reads what was typed or nothing: never the number that merely begins the text.
+TEST(EngineText, TypedNumbersAreReadWholeOrRefused) {
+    struct Fall {
+        std::string text;
+        double wert;
+    };
+    const Fall zahlen[] = {
+        {"", 0.0},
+        {" \t ", 0.0},
+        {"1,5", 1.5},
+        {"-1,5", -1.5},
+        {"+3", 3.0},
+        {".5", 0.5},
+        {",5", 0.5},
+        {"5.", 5.0},
+        {"-.5", -0.5},
+        {" - 2 ", -2.0},
+        {"1 000,5", 1000.5},
+        {"1\u202F000", 1000.0},
+        {"\u22122,5", -2.5},
+        {"0.0000001", 1e-7},
+        {"1" + std::string(400, '0'), kInf},
+        {"-1" + std::string(400, '0'), -kInf},
+    };
+    for (const Fall& f : zahlen) {
+        const std::optional<double> x = GetippteZahl(f.text);
+        ASSERT_TRUE(x.has_value()) << f.text;
+        EXPECT_EQ(*x, f.wert) << f.text;
+    }
+    for (const char* keine :
+         {"1/2", "1e5", "1E-3", "abc",  "1.2.3", "1,2,3", "1.000,5", "--1", "+-1",     "1-",  ".",
+          ",",   "-",   "+",    "0x10", "inf",   "nan",   "2a",      "(1)", "1\u00B2", "\xFF"}) {
+        EXPECT_FALSE(GetippteZahl(keine).has_value()) << keine;
+    }
+    // Everything Str writes of a finite number reads back as Val reads it.
+    std::mt19937_64 gen(5);
+    std::uniform_real_distribution<double> x(-1e6, 1e6);
+    for (int i = 0; i < 2000; ++i) {
+        const std::string text = Str(x(gen));
+        ASSERT_EQ(GetippteZahl(text), Val(text)) << text;
+    }
+}
+
+// Characters are taken whole; a byte that begins none is a character of its own.
+TEST(EngineText, CharactersOfAUtf8Text) {
+    struct Fall {
+        std::string text;
+        char32_t code;
+        std::size_t laenge;
+        bool gueltig;
+    };
+    const Fall faelle[] = {
+        {"x", U'x', 1, true},
+        {"\u00E4x", 0xE4, 2, true},
+        {"\u2212", 0x2212, 3, true},
+        {"\U0001F600", 0x1F600, 4, true},
+        {"\x80x", 0xFFFD, 1, false},             // a continuation byte
+        {"\xC3", 0xFFFD, 1, false},              // cut short
+        {"\xC3x", 0xFFFD, 1, false},             // cut short by another character
+        {"\xC0\x80", 0xFFFD, 1, false},          // overlong
+        {"\xED\xA0\x80", 0xFFFD, 1, false},      // a surrogate
+        {"\xF4\x90\x80\x80", 0xFFFD, 1, false},  // beyond U+10FFFF
+        {"\xFF", 0xFFFD, 1, false},
+    };
+    for (const Fall& f : faelle) {
+        const Zeichen z = ZeichenAb(f.text, 0);
+        EXPECT_EQ(z.code, f.code) << f.text;
+        EXPECT_EQ(z.laenge, f.laenge) << f.text;
+        EXPECT_EQ(z.gueltig, f.gueltig) << f.text;
+    }
+    for (char32_t c : {U' ', U'\t', U'\n', U'\r', char32_t{0xA0}, char32_t{0x202F}})
+        EXPECT_TRUE(IstLeerraum(c)) << static_cast<std::uint32_t>(c);
+    for (char32_t c : {U'x', U'0', char32_t{0x200B}, char32_t{0xB7}})
+        EXPECT_FALSE(IstLeerraum(c)) << static_cast<std::uint32_t>(c);
 }
 
 // Whatever Str writes, Val reads back to a value that Str writes the same way, within half a

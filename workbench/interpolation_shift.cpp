@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "framework/Dialogs.h"
@@ -43,8 +45,26 @@ bool HatGleicheX(const std::vector<double>& xs, std::int32_t k) {
     return false;
 }
 
-bool VektorNichtNull(class HauptF& w) {
-    return Val(w.xVF().Text()) != 0.0 || Val(w.yVF().Text()) != 0.0;
+std::vector<werkbank::Zahlfeld> Vektorfelder(class HauptF& w) {
+    return {{w.xVF(), "\u201Ex\u201C des Verschiebungsvektors"},
+            {w.yVF(), "\u201Ey\u201C des Verschiebungsvektors"}};
+}
+
+// The vector's fields as read, reporting a field that holds no number.
+std::optional<std::vector<double>> VektorLesen(class HauptF& w) {
+    return werkbank::ZahlenLesen(Vektorfelder(w),
+                                 "Es wird nicht verschoben; f bleibt unverändert.");
+}
+
+bool NichtNull(const std::vector<double>& v) {
+    return v[0] != 0.0 || v[1] != 0.0;
+}
+
+// While the user types: a field that holds no number yet says nothing and counts for nothing.
+bool VektorNichtNullBeimTippen(class HauptF& w) {
+    const std::optional<double> x = GetippteZahl(w.xVF().Text());
+    const std::optional<double> y = GetippteZahl(w.yVF().Text());
+    return (x && *x != 0.0) || (y && *y != 0.0);
 }
 
 }  // namespace
@@ -83,11 +103,23 @@ void HauptF::Interpolieren() {
     PolynomT P;
     const std::int32_t k = StuetzstellenAnzahl(::HauptF());
     X[0] = k;
-    for (std::size_t i = 0; i < kXFelder.size(); ++i) {
-        X[i + 1] = Val((this->*kXFelder[i])().Text());
-        Y[i + 1] = Val((this->*kYFelder[i])().Text());
+    // Only the points shown are read: the hidden ones play no part, and a text there that is no
+    // number is not the user's concern.
+    std::vector<werkbank::Zahlfeld> felder;
+    for (std::int32_t i = 0; i < k; ++i) {
+        const std::string punkt = " der " + Str(i + 1) + ". Stützstelle";
+        felder.push_back(
+            {(this->*kXFelder[static_cast<std::size_t>(i)])(), "\u201Ex\u201C" + punkt});
+        felder.push_back(
+            {(this->*kYFelder[static_cast<std::size_t>(i)])(), "\u201Ey\u201C" + punkt});
     }
-    for (std::size_t i = static_cast<std::size_t>(k) + 1; i <= 9; ++i) X[i] = Y[i] = 0.0;
+    const auto punkte =
+        werkbank::ZahlenLesen(felder, "Es wird nicht interpoliert; f bleibt unverändert.");
+    if (!punkte) return;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(k); ++i) {
+        X[i + 1] = (*punkte)[2 * i];
+        Y[i + 1] = (*punkte)[2 * i + 1];
+    }
     // Two points over one x admit no polynomial through them (the divisions of the Newton form
     // would give infinities), so f stays.
     if (HatGleicheX(X, k)) {
@@ -111,29 +143,35 @@ void HauptF::bisF_TextChange(TextField&) {
 }
 
 void HauptF::IntegralB_Action(PushButton&) {
+    // This press is about the bounds: a bound that is still no number is reported again.
+    if (IntegralF().Text() == werkbank::kNichtBerechnet) IntegralF().SetText("");
     Polynomauswertung();
-    const double a = werkbank::EingabeZahl(vonF());
-    const double b = werkbank::EingabeZahl(bisF());
+    const auto grenzen = werkbank::IntegralGrenzen(*this);
+    if (!grenzen) return;
+    const auto [a, b] = *grenzen;
     IntegralF().SetText(werkbank::Zahltext(PPP->Integral(a, b)));
 }
 
 void HauptF::xVF_TextChange(TextField&) {
-    if (VektorNichtNull(*this)) VerschiebeB().SetEnabled(true);
+    if (VektorNichtNullBeimTippen(*this)) VerschiebeB().SetEnabled(true);
 }
 
 void HauptF::yVF_TextChange(TextField&) {
-    if (VektorNichtNull(*this)) VerschiebeB().SetEnabled(true);
+    if (VektorNichtNullBeimTippen(*this)) VerschiebeB().SetEnabled(true);
 }
 
 void HauptF::VerschiebeB_Action(PushButton&) {
-    if (!VektorNichtNull(*this)) return;
+    const auto vektor = VektorLesen(*this);
+    if (!vektor || !NichtNull(*vektor)) return;
     Polynomauswertung();
     Verschieben();
 }
 
 void HauptF::Verschieben() {
-    const double x0 = Val(xVF().Text());
-    const double y0 = Val(yVF().Text());
+    const auto vektor = VektorLesen(*this);
+    if (!vektor) return;
+    const double x0 = (*vektor)[0];
+    const double y0 = (*vektor)[1];
     // The shift is formed on a copy: f changes only once the result is known to be usable.
     PolynomT t = *PPP;
     t.Koeff[0] = t.Koeff[0] + y0;

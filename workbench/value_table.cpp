@@ -100,7 +100,11 @@ void HauptF::LPfeilB_Action(PushButton&) {
 
 void HauptF::WertB_Action(PushButton&) {
     if (!PPP) return;
-    const double x = werkbank::EingabeZahl(xXF());
+    const auto gelesen =
+        werkbank::EingabeZahlen({{xXF(), "\u201Ex\u201C bei \u201EWert Berechnen\u201C"}},
+                                "Die Werte werden nicht berechnet.");
+    if (!gelesen) return;
+    const double x = gelesen->front();
     const std::array<Feld, 3> werte = {&HauptF::y1XF, &HauptF::y2XF, &HauptF::y3XF};
     for (std::size_t k = 0; k < werte.size(); ++k) {
         if (PP[k])
