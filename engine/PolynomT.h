@@ -29,6 +29,8 @@ class PolynomT {
 
     // Highest i with Koeff[i] != 0; -1 for the zero polynomial.
     int grad() const;
+    // Summe, Diff and Differenz round each coefficient once and take the shortest decimal within
+    // its bound (numerik::KurzeSumme): 100.1 - 100 is 0.1, 0.1 - 0.1 is 0.
     void Summe(const PolynomT& a, const PolynomT& b);
     void SMal(double r, const PolynomT& p);
     void Abl(const PolynomT& p);
