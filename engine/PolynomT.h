@@ -73,7 +73,9 @@ class PolynomT {
     // width and height; for degree 2 to 9 without a point it is that of one point at 0.
     void EckenErmitteln(const std::vector<double>& kp);
     // This polynomial := p(x - d), expanded in the window's scratch polynomials HauptF::Poly
-    // with its binomial table (HauptF::InitZustand prepares both).
+    // with its binomial table (HauptF::InitZustand prepares both). Each coefficient is formed
+    // in double-double, rounded once and replaced by the shortest decimal within its bound, so
+    // a shift by d and back by -d gives typed decimals back.
     void xVerschiebungUm(double d);
 
     // True when every coefficient is finite. The arithmetic, the shift and the interpolation

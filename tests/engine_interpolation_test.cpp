@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <initializer_list>
 #include <string>
@@ -87,6 +88,21 @@ TEST_F(EngineInterpolation, Shift) {
         p = P({3});
         p.xVerschiebungUm(d);
         EXPECT_EQ(p.Koeff, K({3})) << d;
+    }
+
+    // By 0.1 and back: the typed decimals of the way there and back, although neither 0.1 nor
+    // its powers are Doubles. A coefficient that no short decimal lies near keeps its Double.
+    struct Fall {
+        std::array<double, 10> p;
+        double d;
+        std::array<double, 10> verschoben;
+    };
+    for (const Fall& f : {Fall{K({0, -3, 0, 1}), 0.1, K({0.299, -2.97, -0.3, 1})},
+                          Fall{K({0.299, -2.97, -0.3, 1}), -0.1, K({0, -3, 0, 1})},
+                          Fall{K({0, 1.0 / 3}), 1, K({-1.0 / 3, 1.0 / 3})}}) {
+        p.Koeff = f.p;
+        p.xVerschiebungUm(f.d);
+        EXPECT_EQ(p.Koeff, f.verschoben) << f.d;
     }
 
     const PolynomT q = P({1, -2, 0.5, 0, 3, -1, 0.25, 0, 0, 2});

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "framework/Text.h"
+#include "tests/dezimaltext.h"
 #include "workbench_fixture.h"
 
 namespace {
@@ -168,4 +172,70 @@ TEST_F(Stuetzstellen, VerschiebenBeyondDoubleIsRefused) {
     EXPECT_EQ(w->EingF().Text(), "x^9  ");
     EXPECT_EQ(w->PPP->grad(), 9);
     EXPECT_EQ(w->PPP->Koeff[0], 0.0);
+}
+
+// Shifting by a vector and back gives the typed term again: the typed decimals are no Doubles
+// (after the shift by 2 the coefficient 10.3 is held as 10.300000000000000710...), and the
+// binomial sums cancel, but each coefficient comes back as the short decimal it is.
+TEST_F(Stuetzstellen, VerschiebenAndBackGivesTheTypedTerm) {
+    struct Fall {
+        const char* f;
+        const char* x0;
+        const char* y0;
+        const char* unterwegs;
+        const char* xZurueck;
+        const char* yZurueck;
+    };
+    for (const Fall& fall :
+         {Fall{"0.5x^4 - 1.7x^2 + 0.3", "2", "-1", "0.5  - 9.2x  + 10.3x^2  - 4x^3  + 0.5x^4  ",
+               "-2", "1"},
+          Fall{"x^3 - 3x", "0.1", "0", "0.299  - 2.97x  - 0.3x^2  + x^3  ", "-0.1", "0"}}) {
+        Analysiere(fall.f);
+        const std::string getippt = w->EingF().Text();
+        w->xVF().SetText(fall.x0);
+        w->yVF().SetText(fall.y0);
+        w->VerschiebeB().Push();
+        EXPECT_EQ(w->EingF().Text(), fall.unterwegs) << fall.f;
+        w->xVF().SetText(fall.xZurueck);
+        w->yVF().SetText(fall.yZurueck);
+        w->VerschiebeB().Push();
+        EXPECT_EQ(w->EingF().Text(), getippt) << fall.f;
+    }
+    EXPECT_TRUE(Meldungen().empty());
+}
+
+// Polynomials of degree 1 to 9 with coefficients of two decimals below 10, moved by a vector of
+// one decimal (x0 within 1.5, so every coefficient of the moved polynomial is a decimal of at
+// most 15 digits, which the input field shows exactly) and back.
+TEST_F(Stuetzstellen, VerschiebenAndBackOnSeededPolynomials) {
+    std::mt19937_64 zufall(15);
+    auto ganz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(zufall); };
+    constexpr int kZuege = 300;
+    int zurueck = 0;
+    for (int zug = 0; zug < kZuege; ++zug) {
+        const int grad = ganz(1, 9);
+        PolynomT p;
+        for (int i = 0; i <= grad; ++i) {
+            const int k = ganz(0, 9) < 3 && i < grad ? 0 : ganz(-999, 999);
+            p.Koeff[static_cast<std::size_t>(i)] = Val(Dezimaltext(k == 0 && i == grad ? 1 : k, 2));
+        }
+        int x0 = 0;
+        while (x0 == 0) x0 = ganz(-15, 15);
+        const int y0 = ganz(-50, 50);
+        Analysiere(p.Term2String());
+        const std::string getippt = w->EingF().Text();
+        w->xVF().SetText(Dezimaltext(x0, 1));
+        w->yVF().SetText(Dezimaltext(y0, 1));
+        w->VerschiebeB().Push();
+        w->xVF().SetText(Dezimaltext(-x0, 1));
+        w->yVF().SetText(Dezimaltext(-y0, 1));
+        w->VerschiebeB().Push();
+        if (w->EingF().Text() == getippt)
+            ++zurueck;
+        else
+            ADD_FAILURE() << getippt << " by " << Dezimaltext(x0, 1) << "; " << Dezimaltext(y0, 1)
+                          << " and back: " << w->EingF().Text();
+    }
+    EXPECT_EQ(zurueck, kZuege);
+    EXPECT_TRUE(Meldungen().empty());
 }

@@ -2,6 +2,7 @@
 #include <array>
 #include <vector>
 
+#include "engine/Dezimal.h"
 #include "framework/Dialogs.h"
 #include "framework/Text.h"
 #include "shell/HauptF.h"
@@ -136,7 +137,7 @@ void HauptF::Verschieben() {
     const double y0 = Val(yVF().Text());
     // The shift is formed on a copy: f changes only once the result is known to be usable.
     PolynomT t = *PPP;
-    t.Koeff[0] = t.Koeff[0] + y0;
+    t.Koeff[0] = numerik::KurzeSumme(t.Koeff[0], y0);
     if (x0 != 0.0) t.xVerschiebungUm(x0);
     werkbank::AlsFUebernehmen(*this, t);
 }
