@@ -50,8 +50,10 @@ class PolynomT {
     // Requires a.grad() + b.grad() <= 9 (a term beyond x^9 would be dropped).
     void Produkt(const PolynomT& a, const PolynomT& b);
     // xs[0] holds the number of points N, xs[1..N] and ys[1..N] the points; both arrays have
-    // ten elements (N is cut to what they hold). Equal x values are not looked for: they leave
-    // coefficients that are not finite (see IstEndlich).
+    // ten elements (N is cut to what they hold). Through distinct points each coefficient is
+    // formed in double-double, rounded once, and replaced by the shortest decimal within what
+    // the rounding and the points' own rounding leave open (engine/Dezimal.h). Equal x values
+    // are not looked for: they leave coefficients that are not finite (see IstEndlich).
     void Interpol(const std::vector<double>& xs, const std::vector<double>& ys);
     void Nullen();
     // The quotient of p by (x - b); the remainder is dropped.
