@@ -29,6 +29,8 @@ class PolynomT {
 
     // Highest i with Koeff[i] != 0; -1 for the zero polynomial.
     int grad() const;
+    // Summe, Diff and Differenz round each coefficient once and take the shortest decimal within
+    // its bound (numerik::KurzeSumme): 100.1 - 100 is 0.1, 0.1 - 0.1 is 0.
     void Summe(const PolynomT& a, const PolynomT& b);
     void SMal(double r, const PolynomT& p);
     void Abl(const PolynomT& p);
@@ -48,8 +50,10 @@ class PolynomT {
     // Requires a.grad() + b.grad() <= 9 (a term beyond x^9 would be dropped).
     void Produkt(const PolynomT& a, const PolynomT& b);
     // xs[0] holds the number of points N, xs[1..N] and ys[1..N] the points; both arrays have
-    // ten elements (N is cut to what they hold). Equal x values are not looked for: they leave
-    // coefficients that are not finite (see IstEndlich).
+    // ten elements (N is cut to what they hold). Through distinct points each coefficient is
+    // formed in double-double, rounded once, and replaced by the shortest decimal within what
+    // the rounding and the points' own rounding leave open (engine/Dezimal.h). Equal x values
+    // are not looked for: they leave coefficients that are not finite (see IstEndlich).
     void Interpol(const std::vector<double>& xs, const std::vector<double>& ys);
     void Nullen();
     // The quotient of p by (x - b); the remainder is dropped.
@@ -71,7 +75,9 @@ class PolynomT {
     // width and height; for degree 2 to 9 without a point it is that of one point at 0.
     void EckenErmitteln(const std::vector<double>& kp);
     // This polynomial := p(x - d), expanded in the window's scratch polynomials HauptF::Poly
-    // with its binomial table (HauptF::InitZustand prepares both).
+    // with its binomial table (HauptF::InitZustand prepares both). Each coefficient is formed
+    // in double-double, rounded once and replaced by the shortest decimal within its bound, so
+    // a shift by d and back by -d gives typed decimals back.
     void xVerschiebungUm(double d);
 
     // True when every coefficient is finite. The arithmetic, the shift and the interpolation

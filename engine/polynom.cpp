@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "engine/Dezimal.h"
 #include "engine/Numerik.h"
 #include "engine/PolynomT.h"
 
@@ -10,9 +11,11 @@ int PolynomT::grad() const {
     return d;
 }
 
+// Sums and differences take the shortest decimal within 2^-53 (|a + b| + |a| + |b|) of each
+// coefficient (numerik::KurzeSumme): 0.3 - 0.1 is 0.2, not 0.19999999999999998.
 void PolynomT::Summe(const PolynomT& a, const PolynomT& b) {
     PolynomT t;
-    for (int i = 0; i <= 9; ++i) t.Koeff[i] = a.Koeff[i] + b.Koeff[i];
+    for (int i = 0; i <= 9; ++i) t.Koeff[i] = numerik::KurzeSumme(a.Koeff[i], b.Koeff[i]);
     KopieVon(t);
 }
 
@@ -42,7 +45,7 @@ bool PolynomT::IstKonstant() const {
 
 void PolynomT::Diff(const PolynomT& a, const PolynomT& b) {
     PolynomT t;
-    for (int i = 0; i <= 9; ++i) t.Koeff[i] = a.Koeff[i] - b.Koeff[i];
+    for (int i = 0; i <= 9; ++i) t.Koeff[i] = numerik::KurzeSumme(a.Koeff[i], -b.Koeff[i]);
     KopieVon(t);
 }
 
@@ -70,7 +73,7 @@ void PolynomT::Nullen() {
 void PolynomT::Differenz(const PolynomT& a, const PolynomT& b) {
     PolynomT t;
     for (int i = 0; i <= 9; ++i) {
-        t.Koeff[i] = a.Koeff[i] - b.Koeff[i];
+        t.Koeff[i] = numerik::KurzeSumme(a.Koeff[i], -b.Koeff[i]);
         Koeff[i] = t.Koeff[i];
     }
 }

@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <initializer_list>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "framework/Text.h"
 #include "shell/HauptF.h"
+#include "tests/dezimaltext.h"
 #include "tests/engine_fixture.h"
 #include "tests/engine_polynome.h"
 
@@ -89,6 +95,21 @@ TEST_F(EngineInterpolation, Shift) {
         EXPECT_EQ(p.Koeff, K({3})) << d;
     }
 
+    // By 0.1 and back: the typed decimals of the way there and back, although neither 0.1 nor
+    // its powers are Doubles. A coefficient that no short decimal lies near keeps its Double.
+    struct Fall {
+        std::array<double, 10> p;
+        double d;
+        std::array<double, 10> verschoben;
+    };
+    for (const Fall& f : {Fall{K({0, -3, 0, 1}), 0.1, K({0.299, -2.97, -0.3, 1})},
+                          Fall{K({0.299, -2.97, -0.3, 1}), -0.1, K({0, -3, 0, 1})},
+                          Fall{K({0, 1.0 / 3}), 1, K({-1.0 / 3, 1.0 / 3})}}) {
+        p.Koeff = f.p;
+        p.xVerschiebungUm(f.d);
+        EXPECT_EQ(p.Koeff, f.verschoben) << f.d;
+    }
+
     const PolynomT q = P({1, -2, 0.5, 0, 3, -1, 0.25, 0, 0, 2});
     p = q;
     p.xVerschiebungUm(0.75);
@@ -97,6 +118,70 @@ TEST_F(EngineInterpolation, Shift) {
     for (int i = 0; i <= 9; ++i) EXPECT_NEAR(p.Koeff[i], q.Koeff[i], 1e-11) << i;
     for (int i = 0; i <= 9; ++i)
         for (int j = i + 1; j <= 9; ++j) EXPECT_EQ(w.Poly[i]->Koeff[j], 0.0);
+}
+
+// Through distinct points each coefficient is the Double nearest the exact one, or the shortest
+// decimal within what the points' own rounding leaves open: points typed with one decimal give
+// the polynomial they lie on, without noise in the coefficients that are 0. A coefficient that is
+// tiny beside the others because the points say so stays.
+TEST_F(EngineInterpolation, CoefficientsWithoutNoise) {
+    struct Fall {
+        std::initializer_list<std::pair<double, double>> punkte;
+        std::array<double, 10> koeff;
+    };
+    for (const Fall& f : {
+             Fall{{{0, 1}, {1, 3}, {2, 2}, {3, 5}}, K({1, 35.0 / 6, -5, 7.0 / 6})},
+             Fall{{{0.1, 0.2}, {0.3, 0.5}}, K({0.05, 1.5})},
+             Fall{{{0.1, 1}, {0.2, 4}, {0.3, 9}, {-0.7, 49}}, K({0, 0, 100})},
+             Fall{{{0, 1e-17}, {1, 1}, {2, 4}}, K({1e-17, -1.5e-17, 1})},
+             Fall{{{-1, 1}, {0, 1.0 / 3}, {1, 1}}, K({1.0 / 3, 0, 1 - 1.0 / 3})},
+         }) {
+        EXPECT_EQ(Durch(f.punkte).Koeff, f.koeff) << f.punkte.begin()->first;
+    }
+}
+
+// Points typed with one decimal on a polynomial with coefficients of one decimal: the typed
+// values are exact decimals, but neither they nor the x values are Doubles, and the Lagrange
+// sums cancel. Every coefficient comes back as typed.
+TEST_F(EngineInterpolation, DecimalPointsGiveThePolynomialTheyLieOn) {
+    std::mt19937_64 zufall(1506);
+    auto ganz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(zufall); };
+    constexpr int kZuege = 300;
+    int richtig = 0;
+    for (int zug = 0; zug < kZuege; ++zug) {
+        const int n = ganz(2, 6);
+        std::array<std::int64_t, 6> c{};  // tenths
+        PolynomT erwartet;
+        for (int i = 0; i < n; ++i) {
+            c[static_cast<std::size_t>(i)] = ganz(-99, 99);
+            erwartet.Koeff[static_cast<std::size_t>(i)] =
+                Val(Dezimaltext(c[static_cast<std::size_t>(i)], 1));
+        }
+        std::vector<double> xs(10, 0.0), ys(10, 0.0);
+        xs[0] = n;
+        std::vector<int> gezogen;
+        while (gezogen.size() < static_cast<std::size_t>(n)) {
+            const int x = ganz(-30, 30);  // tenths
+            if (std::find(gezogen.begin(), gezogen.end(), x) != gezogen.end()) continue;
+            gezogen.push_back(x);
+            // p(x) in millionths: c_i / 10 (x / 10)^i 10^6 = c_i x^i 10^(5 - i), i <= 5.
+            std::int64_t y = 0, potenz = 1, zehner = 100000;
+            for (int i = 0; i < n; ++i) {
+                y += c[static_cast<std::size_t>(i)] * potenz * zehner;
+                potenz *= x;
+                zehner /= 10;
+            }
+            xs[gezogen.size()] = Val(Dezimaltext(x, 1));
+            ys[gezogen.size()] = Val(Dezimaltext(y, 6));
+        }
+        PolynomT p;
+        p.Interpol(xs, ys);
+        if (p.Koeff == erwartet.Koeff)
+            ++richtig;
+        else
+            ADD_FAILURE() << erwartet.Term2String() << " interpolated as " << p.Term2String();
+    }
+    EXPECT_EQ(richtig, kZuege);
 }
 
 // A zero coefficient times an overflowing power of d is 0, not NaN: x moved by 1e200 is

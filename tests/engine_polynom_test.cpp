@@ -97,6 +97,18 @@ TEST(EnginePolynom, TargetMayBeAnOperand) {
     EXPECT_EQ(a.Koeff, K({6, -2}));
 }
 
+// Sums and differences of typed decimals are the decimals: 100.1 - 100 held in Doubles is
+// 0.0999999999999943, which the difference does not keep.
+TEST(EnginePolynom, SumAndDifferenceOfTypedDecimals) {
+    PolynomT t;
+    t.Differenz(P({100.1, 0.3, 1}), P({100, 0.1, 1}));
+    EXPECT_EQ(t.Koeff, K({0.1, 0.2}));
+    t.Diff(P({100.1, 0.3}), P({100, 0.1}));
+    EXPECT_EQ(t.Koeff, K({0.1, 0.2}));
+    t.Summe(P({-100.1, 1.0 / 3}), P({100, 1.0 / 3}));
+    EXPECT_EQ(t.Koeff, K({-0.1, 2.0 / 3}));
+}
+
 TEST(EnginePolynom, Product) {
     PolynomT x4, x5, t;
     x4.Koeff[4] = 1;

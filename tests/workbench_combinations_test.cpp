@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
+#include "framework/Text.h"
+#include "tests/dezimaltext.h"
 #include "workbench_fixture.h"
 
 namespace {
@@ -173,4 +176,43 @@ TEST_F(Kombinationen, HAndGChangePlacesUnseen) {
     EXPECT_EQ(G(), "0");
     EXPECT_EQ(w->Ph->Term2String(), "1  + x  ");
     EXPECT_EQ(w->PListe, (std::vector<std::string>{"0", "x  "}));
+}
+
+// f - g and g + f of typed decimals that nearly cancel: 100.1 - 100 leaves the typed 100.1's
+// binary rounding at the 15th digit shown, 0.0999999999999943, where the difference is 0.1.
+// Over seeded f and g of degree up to 9 with coefficients of two decimals up to 1000, each
+// coefficient of the result is the short decimal it is, 0 where f and g agree.
+TEST_F(Kombinationen, SumAndDifferenceShowTheDecimalsTheyAre) {
+    SetzeG("100");
+    Analysiere("100.1 + 1.1x");
+    w->gminusfB().Push();
+    EXPECT_EQ(w->EingF().Text(), "0.1  + 1.1x  ");
+
+    std::mt19937_64 zufall(151);
+    auto ganz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(zufall); };
+    constexpr int kZuege = 300;
+    int richtig = 0;
+    for (int zug = 0; zug < kZuege; ++zug) {
+        const bool differenz = zug % 2 == 0;
+        PolynomT f, g, ergebnis;
+        const int grad = ganz(0, 9);
+        for (int i = 0; i <= grad; ++i) {
+            const int a = ganz(-99999, 99999);
+            const int r = ganz(0, 3) == 0 ? 0 : ganz(-99, 99);
+            // f - g = r with g = f - r; g + f = r with g = r - f.
+            f.Koeff[static_cast<std::size_t>(i)] = Val(Dezimaltext(a, 2));
+            g.Koeff[static_cast<std::size_t>(i)] = Val(Dezimaltext(differenz ? a - r : r - a, 2));
+            ergebnis.Koeff[static_cast<std::size_t>(i)] = Val(Dezimaltext(r, 2));
+        }
+        SetzeG(g.Term2String());
+        Analysiere(f.Term2String());
+        (differenz ? w->gminusfB() : w->gplusfB()).Push();
+        if (w->EingF().Text() == ergebnis.Term2String())
+            ++richtig;
+        else
+            ADD_FAILURE() << f.Term2String() << (differenz ? " - (" : " + (") << g.Term2String()
+                          << "): " << w->EingF().Text();
+    }
+    EXPECT_EQ(richtig, kZuege);
+    EXPECT_TRUE(Meldungen().empty());
 }

@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "framework/Text.h"
+#include "tests/dezimaltext.h"
 #include "workbench_fixture.h"
 
 namespace {
@@ -10,6 +16,41 @@ namespace {
 const std::string kZuGross =
     "Das Ergebnis ist zu groß, um berechnet zu werden. f bleibt unverändert.";
 const std::string kGleicheX = "Die x-Werte der Stützstellen müssen verschieden sein.";
+
+// Whole numbers wide enough for the exact coefficients (GCC's extension).
+__extension__ typedef __int128 Gross;
+__extension__ typedef unsigned __int128 GrossOhneVorzeichen;
+
+// The Double nearest zaehler / nenner (nenner > 0), rounded once to nearest even from the exact
+// quotient: 53 bits of it and the remainder.
+double Gerundet(Gross zaehler, Gross nenner) {
+    if (zaehler == 0) return 0.0;
+    const bool negativ = zaehler < 0;
+    const auto a = static_cast<GrossOhneVorzeichen>(negativ ? -zaehler : zaehler);
+    const auto n = static_cast<GrossOhneVorzeichen>(nenner);
+    auto bits = [](GrossOhneVorzeichen v) {
+        int b = 0;
+        for (; v != 0; v >>= 1) ++b;
+        return b;
+    };
+    int s = 53 - (bits(a) - bits(n));
+    GrossOhneVorzeichen q = 0, r = 0, d = 0;
+    for (;;) {
+        const GrossOhneVorzeichen z = s >= 0 ? a << s : a;
+        d = s >= 0 ? n : n << -s;
+        q = z / d;
+        r = z % d;
+        if (q >= (static_cast<GrossOhneVorzeichen>(1) << 53))
+            --s;
+        else if (q < (static_cast<GrossOhneVorzeichen>(1) << 52))
+            ++s;
+        else
+            break;
+    }
+    if (2 * r > d || (2 * r == d && (q & 1) != 0)) ++q;
+    const double wert = std::ldexp(static_cast<double>(q), -s);
+    return negativ ? -wert : wert;
+}
 
 }  // namespace
 
@@ -168,4 +209,153 @@ TEST_F(Stuetzstellen, VerschiebenBeyondDoubleIsRefused) {
     EXPECT_EQ(w->EingF().Text(), "x^9  ");
     EXPECT_EQ(w->PPP->grad(), 9);
     EXPECT_EQ(w->PPP->Koeff[0], 0.0);
+}
+
+// Shifting by a vector and back gives the typed term again: the typed decimals are no Doubles
+// (after the shift by 2 the coefficient 10.3 is held as 10.300000000000000710...), and the
+// binomial sums cancel, but each coefficient comes back as the short decimal it is.
+TEST_F(Stuetzstellen, VerschiebenAndBackGivesTheTypedTerm) {
+    struct Fall {
+        const char* f;
+        const char* x0;
+        const char* y0;
+        const char* unterwegs;
+        const char* xZurueck;
+        const char* yZurueck;
+    };
+    for (const Fall& fall :
+         {Fall{"0.5x^4 - 1.7x^2 + 0.3", "2", "-1", "0.5  - 9.2x  + 10.3x^2  - 4x^3  + 0.5x^4  ",
+               "-2", "1"},
+          Fall{"x^3 - 3x", "0.1", "0", "0.299  - 2.97x  - 0.3x^2  + x^3  ", "-0.1", "0"}}) {
+        Analysiere(fall.f);
+        const std::string getippt = w->EingF().Text();
+        w->xVF().SetText(fall.x0);
+        w->yVF().SetText(fall.y0);
+        w->VerschiebeB().Push();
+        EXPECT_EQ(w->EingF().Text(), fall.unterwegs) << fall.f;
+        w->xVF().SetText(fall.xZurueck);
+        w->yVF().SetText(fall.yZurueck);
+        w->VerschiebeB().Push();
+        EXPECT_EQ(w->EingF().Text(), getippt) << fall.f;
+    }
+    EXPECT_TRUE(Meldungen().empty());
+}
+
+// Polynomials of degree 1 to 9 with coefficients of two decimals below 10, moved by a vector of
+// one decimal (x0 within 1.5, so every coefficient of the moved polynomial is a decimal of at
+// most 15 digits, which the input field shows exactly) and back.
+TEST_F(Stuetzstellen, VerschiebenAndBackOnSeededPolynomials) {
+    std::mt19937_64 zufall(15);
+    auto ganz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(zufall); };
+    constexpr int kZuege = 300;
+    int zurueck = 0;
+    for (int zug = 0; zug < kZuege; ++zug) {
+        const int grad = ganz(1, 9);
+        PolynomT p;
+        for (int i = 0; i <= grad; ++i) {
+            const int k = ganz(0, 9) < 3 && i < grad ? 0 : ganz(-999, 999);
+            p.Koeff[static_cast<std::size_t>(i)] = Val(Dezimaltext(k == 0 && i == grad ? 1 : k, 2));
+        }
+        int x0 = 0;
+        while (x0 == 0) x0 = ganz(-15, 15);
+        const int y0 = ganz(-50, 50);
+        Analysiere(p.Term2String());
+        const std::string getippt = w->EingF().Text();
+        w->xVF().SetText(Dezimaltext(x0, 1));
+        w->yVF().SetText(Dezimaltext(y0, 1));
+        w->VerschiebeB().Push();
+        w->xVF().SetText(Dezimaltext(-x0, 1));
+        w->yVF().SetText(Dezimaltext(-y0, 1));
+        w->VerschiebeB().Push();
+        if (w->EingF().Text() == getippt)
+            ++zurueck;
+        else
+            ADD_FAILURE() << getippt << " by " << Dezimaltext(x0, 1) << "; " << Dezimaltext(y0, 1)
+                          << " and back: " << w->EingF().Text();
+    }
+    EXPECT_EQ(zurueck, kZuege);
+    EXPECT_TRUE(Meldungen().empty());
+}
+
+class Interpolation : public Stuetzstellen {
+  protected:
+    void Anzahl(int n) {
+        for (int i = 0; i < 4; ++i) w->AufAbPfeil().PressDown();
+        for (int i = 2; i < n; ++i) w->AufAbPfeil().PressUp();
+    }
+    // The term of the interpolation polynomial through whole points, its coefficients rounded
+    // once from the exact rationals: c_j = sum_m y_m e_m,j / D_m, with e_m the coefficients of
+    // prod_(i != m) (x - x_i) and D_m = prod_(i != m) (x_m - x_i), over the common denominator
+    // V = prod_(i < k) (x_k - x_i), which every D_m divides.
+    static std::string ExakterTerm(const std::vector<int>& xs, const std::vector<int>& ys) {
+        const std::size_t n = xs.size();
+        Gross v = 1;
+        for (std::size_t k = 0; k < n; ++k)
+            for (std::size_t i = 0; i < k; ++i) v *= xs[k] - xs[i];
+        std::vector<Gross> zaehler(n, 0);
+        for (std::size_t m = 0; m < n; ++m) {
+            std::vector<Gross> e(n, 0);
+            e[0] = 1;
+            Gross d = 1;
+            std::size_t g = 0;
+            for (std::size_t i = 0; i < n; ++i) {
+                if (i == m) continue;
+                ++g;
+                for (std::size_t j = g + 1; j-- > 0;) e[j] = (j > 0 ? e[j - 1] : 0) - xs[i] * e[j];
+                d *= xs[m] - xs[i];
+            }
+            for (std::size_t j = 0; j < n; ++j) zaehler[j] += ys[m] * e[j] * (v / d);
+        }
+        PolynomT p;
+        for (std::size_t j = 0; j < n; ++j)
+            p.Koeff[j] = v > 0 ? Gerundet(zaehler[j], v) : Gerundet(-zaehler[j], -v);
+        return p.Term2String();
+    }
+    void Durch(const std::vector<int>& xs, const std::vector<int>& ys) {
+        Anzahl(static_cast<int>(xs.size()));
+        TextField* xf[] = {&w->xF0(), &w->xF1(), &w->xF2(), &w->xF3(), &w->xF4(), &w->xF5()};
+        TextField* yf[] = {&w->yF0(), &w->yF1(), &w->yF2(), &w->yF3(), &w->yF4(), &w->yF5()};
+        for (std::size_t i = 0; i < xs.size(); ++i) {
+            xf[i]->SetText(Str(xs[i]));
+            yf[i]->SetText(Str(ys[i]));
+        }
+        w->InterploierB().Push();
+    }
+};
+
+// -383/12 rounded once shows 31.9166666666667, 3/20 shows 0.15, and (0;1) (1;3) (2;2) (3;5)
+// give 1 + 35/6 x - 5x^2 + 7/6 x^3.
+TEST_F(Interpolation, ThroughWholePointsShowsTheRoundedCoefficients) {
+    Durch({2, 3, 4, 5, 6}, {22, 38, 21, -7, 37});
+    EXPECT_EQ(w->EingF().Text(),
+              "108  - 197.583333333333x  + 130.958333333333x^2  - 31.9166666666667x^3  + "
+              "2.54166666666667x^4  ");
+    Durch({0, 4, 5}, {-1, 8, 11});
+    EXPECT_EQ(w->EingF().Text(), "- 1  + 1.65x  + 0.15x^2  ");
+    Durch({0, 1, 2, 3}, {1, 3, 2, 5});
+    EXPECT_EQ(w->EingF().Text(), "1  + 5.83333333333333x  - 5x^2  + 1.16666666666667x^3  ");
+}
+
+TEST_F(Interpolation, ThroughSeededWholePointsAgainstExactRationals) {
+    std::mt19937_64 zufall(1515);
+    auto ganz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(zufall); };
+    constexpr int kZuege = 300;
+    int richtig = 0;
+    for (int zug = 0; zug < kZuege; ++zug) {
+        const int n = ganz(2, 6);
+        std::vector<int> xs, ys;
+        while (xs.size() < static_cast<std::size_t>(n)) {
+            const int x = ganz(-9, 9);
+            if (std::find(xs.begin(), xs.end(), x) == xs.end()) xs.push_back(x);
+        }
+        for (int i = 0; i < n; ++i) ys.push_back(ganz(-20, 20));
+        Durch(xs, ys);
+        const std::string exakt = ExakterTerm(xs, ys);
+        if (w->EingF().Text() == exakt)
+            ++richtig;
+        else
+            ADD_FAILURE() << exakt << " shown as " << w->EingF().Text();
+    }
+    EXPECT_EQ(richtig, kZuege);
+    EXPECT_TRUE(Meldungen().empty());
 }

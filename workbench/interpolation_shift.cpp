@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Dezimal.h"
 #include "framework/Dialogs.h"
 #include "framework/Text.h"
 #include "shell/HauptF.h"
@@ -174,7 +175,7 @@ void HauptF::Verschieben() {
     const double y0 = (*vektor)[1];
     // The shift is formed on a copy: f changes only once the result is known to be usable.
     PolynomT t = *PPP;
-    t.Koeff[0] = t.Koeff[0] + y0;
+    t.Koeff[0] = numerik::KurzeSumme(t.Koeff[0], y0);
     if (x0 != 0.0) t.xVerschiebungUm(x0);
     werkbank::AlsFUebernehmen(*this, t);
 }
