@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/Probes.h"
 #include "tests/support/Dateigrenze.h"
 #include "workbench_fixture.h"
 
