@@ -1,5 +1,6 @@
 # make run   builds and starts the program
-# make test  builds and runs every test: a warnings-as-errors build, then a sanitizer build
+# make test  builds and runs every test: a warnings-as-errors build, then a sanitizer build that
+#            also checks for leaks
 .PHONY: run test program build deps bench fuzz clean
 
 deps:
@@ -24,6 +25,10 @@ shuffled = seed=$${SEED:-$$(( $$(od -An -N2 -tu2 /dev/urandom) % 99999 + 1 ))}; 
 	echo "== one process, shuffled with --gtest_random_seed=$$seed"; \
 	$(1) --gtest_shuffle --gtest_random_seed=$$seed --gtest_brief=1
 
+# The sanitizer run checks for leaks as well, whatever the environment says: under CTest a leak
+# fails the test that made it, and the shuffled run fails when the process as a whole leaks.
+sanitized = env ASAN_OPTIONS=detect_leaks=1
+
 test: deps
 	bash scripts/check-format.sh
 	cmake --preset ci
@@ -32,8 +37,8 @@ test: deps
 	@$(call shuffled,./build/ci/tests/vemtarix_tests)
 	cmake --preset sanitize
 	cmake --build --preset sanitize
-	ASAN_OPTIONS=detect_leaks=0 ctest --preset sanitize
-	@$(call shuffled,env ASAN_OPTIONS=detect_leaks=0 ./build/sanitize/tests/vemtarix_tests)
+	$(sanitized) ctest --preset sanitize
+	@$(call shuffled,$(sanitized) ./build/sanitize/tests/vemtarix_tests)
 
 bench: build
 	@for b in build/normal/bench/*_bench; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done

@@ -56,22 +56,3 @@ class DialogHost {
 
 // Installs a host (nullptr restores the application's Qt host); returns the previous one.
 DialogHost* SetDialogHost(DialogHost* host);
-
-// ---- For the tests, which check what a user sees; the program never calls these ----
-// They need the running framework.
-
-// The application's message box for `text`, laid out on the screen as MsgBox would show it,
-// measured in pixels and closed again without waiting for a click.
-struct MessageBoxLook {
-    int height = 0;             // the box
-    int screenHeight = 0;       // the screen's available area
-    bool buttonInside = false;  // its button lies wholly inside the box, the box on the screen
-    int textHeight = 0;         // the whole text as laid out
-    bool everyLineReachable = false;  // each line is in view or scrolling brings it there
-    int lineBreaks = 0;               // in the text as drawn (each CR and each LF in it)
-};
-MessageBoxLook LookOfMessageBox(const std::string& text);
-
-// True when the system's file dialog opened with `filter` lists a file named `fileName` as it
-// opens, before the user picks another file type.
-bool FileDialogListsAtFirst(const std::string& filter, const std::string& fileName);

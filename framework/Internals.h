@@ -17,6 +17,7 @@
 
 #include "framework/Controls.h"
 #include "framework/Properties.h"
+#include "framework/QtLook.h"
 
 class MenuBar;
 class QMenuBar;
@@ -137,3 +138,16 @@ class HandlerScope {
 // Runs `call` as a handler (through the exception routine, counted by a HandlerScope) and
 // returns the error that escaped it, or nullptr; CallWithExceptionHandling reports that error.
 std::exception_ptr RunThroughExceptionRoutine(const std::function<void()>& call);
+
+// ---- How Qt is set up and its widgets dressed (QtLook.cpp) ----
+// The start-up benchmark's plain Qt programs take the same through FrameworkQtLook().
+
+// What Qt is started with on the platform.
+QtCommandLine CommandLineFor(Platform platform);
+// The style and the application font, once the Qt application stands.
+void DressApplication();
+// Alignment codes of text fields and text areas: 0 the default (left), 1 left, 2 centred,
+// 3 right.
+Qt::Alignment FieldAlignment(std::int32_t code);
+// TextAlign codes of labels: 0 left, 1 centred, 2 right.
+Qt::Alignment LabelAlignment(std::int32_t code);

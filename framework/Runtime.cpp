@@ -2,13 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLoggingCategory>
-#include <QStyleFactory>
 #include <QTranslator>
-#include <array>
 #include <clocale>
 #include <iterator>
 #include <utility>
@@ -21,8 +18,7 @@
 namespace {
 
 struct RuntimeState {
-    int argc = 0;
-    std::array<char*, 4> argv{};
+    QtCommandLine commandLine;
     std::unique_ptr<QApplication> app;
     std::unique_ptr<QTranslator> translator;
     std::unique_ptr<Application> application;
@@ -105,27 +101,14 @@ void RuntimeInit(Platform platform) {
     if (state.classes.empty()) RegisterFrameworkClasses();
     state.quitRequested = false;
     state.exitCode = 0;
-    // The program takes no arguments, so Qt sees none of the real ones either; the offscreen
-    // platform is chosen here, whatever the environment says. Qt keeps (and edits) the
-    // argument list for the application's life.
-    static char name[] = "vemtarix";
-    static char platformOption[] = "-platform";
-    static char offscreen[] = "offscreen";
-    state.argv = {name, nullptr, nullptr, nullptr};
-    state.argc = 1;
-    if (platform == Platform::Offscreen) {
-        state.argv = {name, platformOption, offscreen, nullptr};
-        state.argc = 3;
+    state.commandLine = CommandLineFor(platform);
+    if (platform == Platform::Offscreen)
         QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false"));
-    }
-    state.app = std::make_unique<QApplication>(state.argc, state.argv.data());
+    state.app =
+        std::make_unique<QApplication>(state.commandLine.argc, state.commandLine.argv.data());
     // Qt sets the C locale from the environment; numbers must never depend on it.
     std::setlocale(LC_NUMERIC, "C");
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(11);  // the default text size 12, as Controls.cpp scales it
-    font.setStyleHint(QFont::SansSerif);
-    QApplication::setFont(font);
+    DressApplication();
     // Qt's own texts (the file dialogs, a field's context menu) speak German like the program;
     // without the translation files they stay English.
     state.translator = std::make_unique<QTranslator>();

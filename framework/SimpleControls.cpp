@@ -25,18 +25,6 @@ QString OneLine(QString text) {
     return text;
 }
 
-// TextAlign codes of labels: 0 left, 1 centred, 2 right.
-Qt::Alignment LabelAlignment(std::int32_t code) {
-    switch (code) {
-        case 1:
-            return Qt::AlignHCenter;
-        case 2:
-            return Qt::AlignRight;
-        default:
-            return Qt::AlignLeft;
-    }
-}
-
 class LabelAdapter : public ControlAdapter {
   public:
     explicit LabelAdapter(QLabel* label) : label_(label) { Show(); }

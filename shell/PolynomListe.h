@@ -36,10 +36,17 @@ class PolynomListe {
     // True when some entry equals s (compared whole, trailing blanks included).
     bool Enthaelt(const std::string& s) const { return index_.count(s) != 0; }
 
-    // Appends s at the end unless it is already in the list; true when it was appended.
+    // Appends s at the end unless it is already in the list; true when it was appended. When
+    // memory runs out the list stays as it was.
     bool Anhaengen(const std::string& s) {
-        if (!index_.insert(s).second) return false;
-        eintraege_.push_back(s);
+        const auto [stelle, neu] = index_.insert(s);
+        if (!neu) return false;
+        try {
+            eintraege_.push_back(s);
+        } catch (...) {
+            index_.erase(stelle);
+            throw;
+        }
         return true;
     }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/Dialogs.h"
+#include "framework/Probes.h"
 #include "tests/support/ScriptedDialogHost.h"
 
 namespace {

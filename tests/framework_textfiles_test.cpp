@@ -3,8 +3,10 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "framework/Errors.h"
@@ -208,6 +210,164 @@ TEST_F(FrameworkTextFiles, UnreadableFileIsAnError) {
     Put(f, "alt\n");
     fs::permissions(f.path, fs::perms::none);
     EXPECT_THROW(TextInputStream::Open(f), IOException);
+}
+
+// ---- Bounded reading ----
+
+std::string Fehler(const std::function<void()>& tun) {
+    try {
+        tun();
+    } catch (const IOException& e) {
+        return e.what();
+    }
+    return "";
+}
+
+TEST_F(FrameworkTextFiles, ReadAllRefusesAFileBeyondItsLimitBeforeReadingIt) {
+    const FolderItem f = File("PDaten");
+    Put(f, "$x  $x^2  \n");  // 11 bytes
+    auto in = TextInputStream::Open(f);
+    EXPECT_EQ(Fehler([&] { in->ReadAll(10); }),
+              "Die Datei \"" + f.path +
+                  "\" kann nicht gelesen werden: sie ist zu groß (mehr als 10 Bytes)");
+    EXPECT_EQ(in->ReadAll(11), "$x  $x^2  \n");  // nothing was read before the refusal
+
+    // A sparse file of 3 GiB is refused at once; nothing of it is read or held.
+    const FolderItem riesig = File("riesig");
+    std::ofstream(riesig.path, std::ios::binary).close();
+    fs::resize_file(riesig.path, std::uintmax_t{3} << 30);
+    EXPECT_NE(Fehler([&] { TextInputStream::Open(riesig)->ReadAll(std::size_t{32} << 20); })
+                  .find("\"" + riesig.path +
+                        "\" kann nicht gelesen werden: sie ist zu groß "
+                        "(mehr als 32 MiB)"),
+              std::string::npos);
+}
+
+// Files of /proc report the size 0: reading goes on to the end, or stops right behind the limit
+// (the page map of a process is as long as its whole address space).
+TEST_F(FrameworkTextFiles, ReadingStopsAtTheLimitWhereTheSystemReportsAWrongSize) {
+    const std::size_t mib = std::size_t{1} << 20;
+    EXPECT_NE(TextInputStream::Open(FolderItem{"/proc/self/status"})->ReadAll(mib).find("Name:"),
+              std::string::npos);
+    EXPECT_EQ(
+        Fehler([&] { TextInputStream::Open(FolderItem{"/proc/self/pagemap"})->ReadAll(mib); }),
+        "Die Datei \"/proc/self/pagemap\" kann nicht gelesen werden: sie ist zu groß (mehr "
+        "als 1 MiB)");
+}
+
+// ---- Reasons ----
+
+// What a file that is used after Close says: no name of a function, only what the user can
+// understand.
+TEST_F(FrameworkTextFiles, UseAfterCloseIsExplainedInWords) {
+    const FolderItem f = File("PDaten");
+    auto out = TextOutputStream::Create(f);
+    out->Close();
+    auto in = TextInputStream::Open(f);
+    in->Close();
+    EXPECT_EQ(
+        Fehler([&] { out->WriteLine("$x  "); }),
+        "Die Datei \"" + f.path + "\" kann nicht geschrieben werden: sie ist schon geschlossen");
+    EXPECT_EQ(Fehler([&] { in->ReadAll(); }),
+              "Die Datei \"" + f.path + "\" kann nicht gelesen werden: sie ist nicht geöffnet");
+}
+
+// The failure of an open, kept to be read later.
+std::exception_ptr Versuch(const FolderItem& f, bool schreiben) {
+    try {
+        if (schreiben) {
+            TextOutputStream::Create(f);
+        } else {
+            TextInputStream::Open(f);
+        }
+    } catch (...) {
+        return std::current_exception();
+    }
+    return nullptr;
+}
+
+std::string Text(const std::exception_ptr& fehler) {
+    try {
+        if (fehler) std::rethrow_exception(fehler);
+    } catch (const IOException& e) {
+        return e.what();
+    }
+    return "";
+}
+
+// In a child process: no descriptor is left to open a file with. The system says so, which
+// has nothing to do with the room on the disk. The messages are read once descriptors are free
+// again: the sanitizer's checks need one.
+[[noreturn]] void OhneFreieDateien(const fs::path& dir) {
+    const int frei = ::dup(0);
+    ::close(frei);
+    rlimit grenze{};
+    ::getrlimit(RLIMIT_NOFILE, &grenze);
+    const rlim_t vorher = grenze.rlim_cur;
+    grenze.rlim_cur = static_cast<rlim_t>(frei);
+    if (::setrlimit(RLIMIT_NOFILE, &grenze) != 0) std::_Exit(2);
+    const std::exception_ptr schreiben = Versuch(FolderItem{(dir / "neu").string()}, true);
+    const std::exception_ptr lesen = Versuch(FolderItem{(dir / "alt").string()}, false);
+    grenze.rlim_cur = vorher;
+    ::setrlimit(RLIMIT_NOFILE, &grenze);
+    const std::string meldungen = Text(schreiben) + "\n" + Text(lesen);
+    std::fputs(meldungen.c_str(), stderr);
+    std::_Exit(0);
+}
+
+// In a child process that keeps root as its real user but works as another one: the rights of
+// the one that works count. Writes into a folder of root that only root may write, replaces a
+// file nobody may write in a folder anybody may, and reads a file that only root may write.
+[[noreturn]] void AlsAndererBenutzer(const fs::path& dir) {
+    if (::setresuid(0, 65534, 0) != 0) std::_Exit(2);
+    const std::string meldungen = Meldung(FolderItem{(dir / "zu/neu").string()}, true) + "\n" +
+                                  Meldung(FolderItem{(dir / "offen/fest").string()}, true) + "\n" +
+                                  Meldung(FolderItem{(dir / "offen/geheim").string()}, false);
+    std::fputs(meldungen.c_str(), stderr);
+    std::_Exit(0);
+}
+
+TEST_F(FrameworkTextFiles, AReasonIsTheOneTheFailedCallGave) {
+    Put(File("alt"), "$x  ");
+    EXPECT_EXIT(OhneFreieDateien(dir_), ::testing::ExitedWithCode(0),
+                "neu\" kann nicht geschrieben werden: zu viele offene Dateien\n"
+                ".*alt\" kann nicht ge.ffnet werden: zu viele offene Dateien");
+
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can work as another user";
+    fs::create_directories(dir_ / "zu");
+    fs::permissions(dir_ / "zu", fs::perms::owner_all | fs::perms::group_read |
+                                     fs::perms::group_exec | fs::perms::others_read |
+                                     fs::perms::others_exec);
+    fs::create_directories(dir_ / "offen");
+    fs::permissions(dir_ / "offen", fs::perms::all);
+    Put(File("offen/fest"), "$x  ");
+    fs::permissions(File("offen/fest").path,
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    Put(File("offen/geheim"), "$x  ");
+    fs::permissions(File("offen/geheim").path, fs::perms::owner_write);
+    EXPECT_EXIT(AlsAndererBenutzer(dir_), ::testing::ExitedWithCode(0),
+                "zu/neu\" kann nicht geschrieben werden: keine Berechtigung\n"
+                ".*offen/fest\" kann nicht geschrieben werden: keine Berechtigung\n"
+                ".*offen/geheim\" kann nicht ge.ffnet werden: keine Berechtigung");
+    EXPECT_EQ(Content(File("offen/fest")), "$x  ");
+}
+
+// ---- What a replacement keeps ----
+
+TEST_F(FrameworkTextFiles, AReplacedFileKeepsItsPermissionsAndItsLink) {
+    const FolderItem f = File("PDaten");
+    Put(f, "alt\n");
+    fs::permissions(f.path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const FolderItem link = File("verweis");
+    fs::create_symlink(f.path, link.path);
+    auto out = TextOutputStream::Create(link);
+    out->WriteLine("neu");
+    out->Close();
+    EXPECT_TRUE(fs::is_symlink(link.path));
+    EXPECT_EQ(Content(f), "neu\n");
+    EXPECT_EQ(fs::status(f.path).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/Probes.h"
 #include "tests/support/Dateigrenze.h"
 #include "workbench_fixture.h"
 
@@ -339,4 +340,101 @@ TEST_F(Polynomliste, BeendenCancelledKeepsTheProgramRunning) {
               "Beim Beenden gehen alle nicht gespeicherten Polynome verloren");
     EXPECT_TRUE(w->IsVisible());
     EXPECT_EQ(&HauptF(), w);
+}
+
+namespace {
+
+// A sparse file: it claims its size on the disk but takes none of it.
+fs::path LeereDatei(const fs::path& p, std::uintmax_t groesse) {
+    std::ofstream(p, std::ios::binary).close();
+    fs::resize_file(p, groesse);
+    return p;
+}
+
+constexpr std::uintmax_t kDreiGiB = std::uintmax_t{3} << 30;
+
+}  // namespace
+
+// A file far larger than any list is refused unread, and one whose size the system reports
+// wrong (the page map is as long as the whole address space) only as far as the limit.
+TEST_F(Polynomliste, AFileTooLargeForAListIsRefusedAndTheListStays) {
+    for (const fs::path& quelle :
+         {LeereDatei(ordner / "riesig", kDreiGiB), fs::path("/proc/self/pagemap")}) {
+        host.Clear();
+        Aktion(kLaden, Antwort::Action, quelle.string());
+        ASSERT_EQ(Meldungen().size(), 1u) << quelle;
+        EXPECT_EQ(Meldungen()[0].rfind("Die Polynomliste konnte nicht geladen werden. Die Liste "
+                                       "bleibt, wie sie war.\r\n\r\nDie Datei \"" +
+                                           quelle.string() +
+                                           "\" kann nicht gelesen werden: sie "
+                                           "ist zu groß",
+                                       0),
+                  0u)
+            << Meldungen()[0];
+        EXPECT_EQ(w->PListe, (Texte{"0", "x  "}));
+    }
+}
+
+// The address space the process takes now, in bytes.
+rlim_t Adressraum() {
+    std::ifstream status("/proc/self/status");
+    std::string wort;
+    while (status >> wort && wort != "VmSize:") {
+    }
+    rlim_t kib = 0;
+    status >> kib;
+    return kib * 1024;
+}
+
+// In a child process: "Laden" of `datei` with the address space limited to `grenze` bytes.
+// Exits 0 when the list is as it was; the messages go to stderr once the limit is lifted again.
+[[noreturn]] void LadenMitWenigSpeicher(class HauptF& w, ScriptedDialogHost& host,
+                                        const fs::path& datei, rlim_t grenze) {
+    const std::vector<std::string> vorher = w.PListe;
+    host.AnswerButton(DialogHost::Answer::Action);
+    host.AnswerFile(datei.string());
+    rlimit limit{};
+    ::getrlimit(RLIMIT_AS, &limit);
+    const rlim_t frei = limit.rlim_cur;
+    limit.rlim_cur = grenze;
+    ::setrlimit(RLIMIT_AS, &limit);
+    w.RinglisteB().Choose(kLaden);
+    limit.rlim_cur = frei;
+    ::setrlimit(RLIMIT_AS, &limit);
+    for (const std::string& m : host.Messages()) std::fputs(m.c_str(), stderr);
+    const bool unveraendert = w.PListe == vorher;
+    fs::remove_all(datei.parent_path());  // the fixture's TearDown does not run here
+    std::_Exit(unveraendert ? 0 : 1);
+}
+
+// The sanitizer's shadow memory alone reserves terabytes of address space, so under an
+// address-space limit it fails at once; the sanitizer build skips this test.
+TEST_F(Polynomliste, MemoryThatRunsOutWhileLoadingIsThatFilesFailure) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer cannot run under an address-space limit";
+#else
+    // A 3 GiB file under 1.5 GiB of address space: once it took the program down with
+    // "std::bad_alloc" and no word of the file.
+    const fs::path riesig = LeereDatei(ordner / "riesig", kDreiGiB);
+    EXPECT_EXIT(LadenMitWenigSpeicher(*w, host, riesig, rlim_t{3} << 29),
+                ::testing::ExitedWithCode(0),
+                "Die Polynomliste konnte nicht geladen werden. Die Liste bleibt, wie sie war."
+                "\r\n\r\nDie Datei \"[^\"]*/riesig\" kann nicht gelesen werden: sie ist zu gro");
+
+    // Within the limit, but with little address space left beyond what the process takes:
+    // the file's text does not fit, or its entries do not. The list stays as it was either way.
+    const fs::path nullen = LeereDatei(ordner / "nullen", std::uintmax_t{24} << 20);
+    EXPECT_EXIT(
+        LadenMitWenigSpeicher(*w, host, nullen, Adressraum() + (rlim_t{8} << 20)),
+        ::testing::ExitedWithCode(0),
+        "Die Datei \"[^\"]*/nullen\" kann nicht gelesen werden: nicht genug Arbeitsspeicher");
+    std::string inhalt;
+    for (int i = 1; inhalt.size() < (std::size_t{24} << 20); ++i) inhalt += "$" + std::to_string(i);
+    const fs::path viele = ordner / "viele";
+    Schreibe(viele, inhalt);
+    EXPECT_EXIT(LadenMitWenigSpeicher(*w, host, viele, Adressraum() + (rlim_t{128} << 20)),
+                ::testing::ExitedWithCode(0),
+                "Die Polynomliste konnte nicht geladen werden.*F.r die Eintr.ge der Datei "
+                "\"[^\"]*/viele\" reicht der Arbeitsspeicher nicht.");
+#endif
 }
