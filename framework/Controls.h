@@ -58,6 +58,10 @@ class RectControl : public PropertyObject {
     void Raise(Event event);
     bool HasHandler(Event event) const;
     Image Grab() const;
+    // For the tests: presses and releases a key combination on the control as the keyboard does
+    // while the control has the focus, written as shortcuts are written ("Tab", "Ctrl+Shift+Tab",
+    // "Ctrl+A").
+    void PressKey(std::string_view combination);
 
     // Framework internals: the window attaches the widget; the wiring stores a handler.
     struct Impl;

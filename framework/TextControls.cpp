@@ -29,17 +29,28 @@ Qt::Alignment HorizontalAlignment(std::int32_t code) {
     }
 }
 
+// With AcceptTabs a field keeps Tab and Shift+Tab; Ctrl+Tab and Ctrl+Shift+Tab then move the
+// focus along the tab chain, as is usual for such fields (on macOS Qt reports the Control key
+// as Meta). Returns whether `e` was such a key, and how the focus moves.
+enum class TabKey { None, Kept, Next, Previous };
+TabKey TabKeyOf(const QKeyEvent& e) {
+    if (e.key() != Qt::Key_Tab && e.key() != Qt::Key_Backtab) return TabKey::None;
+    if (!(e.modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) return TabKey::Kept;
+    const bool back = e.key() == Qt::Key_Backtab || (e.modifiers() & Qt::ShiftModifier);
+    return back ? TabKey::Previous : TabKey::Next;
+}
+
 class FieldEdit : public QLineEdit {
   public:
     using QLineEdit::QLineEdit;
     bool acceptTabs = false;
 
   protected:
-    // With AcceptTabs the Tab key stays in the field instead of moving the focus on.
     bool event(QEvent* e) override {
         if (acceptTabs && e->type() == QEvent::KeyPress) {
-            auto* key = static_cast<QKeyEvent*>(e);
-            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            const TabKey tab = TabKeyOf(*static_cast<QKeyEvent*>(e));
+            if (tab != TabKey::None) {
+                if (tab != TabKey::Kept) focusNextPrevChild(tab == TabKey::Next);
                 e->accept();
                 return true;
             }
@@ -147,6 +158,19 @@ class AreaEdit : public QTextEdit {
     }
 
   protected:
+    bool event(QEvent* e) override {
+        if (!tabChangesFocus() && e->type() == QEvent::KeyPress) {
+            const TabKey tab = TabKeyOf(*static_cast<QKeyEvent*>(e));
+            if (tab == TabKey::Next || tab == TabKey::Previous) {
+                // QTextEdit keeps the focus for itself while it takes Tab.
+                QAbstractScrollArea::focusNextPrevChild(tab == TabKey::Next);
+                e->accept();
+                return true;
+            }
+        }
+        return QTextEdit::event(e);
+    }
+
     void keyPressEvent(QKeyEvent* e) override {
         if (!multiline && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
             e->ignore();

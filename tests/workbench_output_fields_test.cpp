@@ -62,3 +62,26 @@ TEST_F(Ausgabefelder, InputAndTextAreasShowTheStartOfWhatTheProgramWrote) {
     w->RZeigB().Push();
     ErwarteAnfang({&w->AnzeigeF()});
 }
+
+// The input field keeps Tab, and every run puts the focus back into it: Ctrl+Tab and
+// Ctrl+Shift+Tab take the keyboard out along the tab chain, to "Beenden" (the other control
+// with tab index 0) and to the last field of the chain.
+class Eingabefeld : public WerkbankTest {};
+
+TEST_F(Eingabefeld, CtrlTabTakesTheFocusOutOfTheInputField) {
+    TextControl& eingabe = w->EingF();
+    ASSERT_TRUE(eingabe.HasFocus());
+    const std::string term = eingabe.Text();
+    for (const char* taste : {"Tab", "Shift+Tab"}) {
+        eingabe.PressKey(taste);
+        EXPECT_TRUE(eingabe.HasFocus()) << taste;
+    }
+    EXPECT_EQ(eingabe.Text(), term);
+
+    eingabe.PressKey("Ctrl+Tab");
+    EXPECT_EQ(w->FocusedControl(), &w->QuitB());
+    Analysiere("x^3 - x");
+    ASSERT_TRUE(eingabe.HasFocus());
+    eingabe.PressKey("Ctrl+Shift+Tab");
+    EXPECT_EQ(w->FocusedControl(), &w->yVF());
+}
