@@ -90,6 +90,9 @@ class TextControl : public RectControl {
     // or text area as it is drawn now; 1 when the text is shown from its start (and for the
     // other classes, which do not scroll).
     std::int32_t FirstVisibleCharacter() const;
+    // For the tests: the text of the tooltip that shows while the pointer rests on the middle of
+    // the control, "" when none shows.
+    std::string ToolTip() const;
 };
 
 class TextField : public TextControl {
