@@ -251,6 +251,7 @@ int PositionWithin(const QTextLine& line, qreal room) {
 class AreaEdit : public QTextEdit {
   public:
     bool multiline = false;
+    bool hideSelection = true;
     Qt::Alignment alignment = Qt::AlignLeft;
     double lineSpacing = 1.0;
 
@@ -326,8 +327,12 @@ class AreaEdit : public QTextEdit {
             if (shown.cut) return true;
         return false;
     }
-    // Without the focus a cut text is drawn from its start, ending in "…".
-    bool DrawnFromStart() const { return !HasWindowFocus(this) && TextCut(); }
+    // Without the focus a cut text is drawn from its start, and so is a text whose selection
+    // is hidden.
+    bool DrawnFromStart() const {
+        if (HasWindowFocus(this)) return false;
+        return (hideSelection && textCursor().hasSelection()) || TextCut();
+    }
 
   protected:
     bool event(QEvent* e) override {
@@ -353,8 +358,8 @@ class AreaEdit : public QTextEdit {
             QTextEdit::paintEvent(e);
             return;
         }
-        // Line by line as the document draws them, without cursor; a cut line as if it were
-        // left-aligned, its end making way for "…".
+        // Line by line as the document draws them, without selection or cursor; a cut line as
+        // if it were left-aligned, its end making way for "…".
         QPainter painter(viewport());
         painter.setPen(palette().text().color());
         painter.setFont(document()->defaultFont());
@@ -433,6 +438,9 @@ class TextAreaAdapter : public ControlAdapter {
                                                                     : Qt::ScrollBarAlwaysOff);
         } else if (name == "AcceptTabs") {
             edit_->setTabChangesFocus(!std::get<bool>(value));
+        } else if (name == "HideSelection") {
+            edit_->hideSelection = std::get<bool>(value);
+            edit_->viewport()->update();
         } else if (name == "Alignment") {
             edit_->alignment = HorizontalAlignment(std::get<std::int32_t>(value));
             edit_->ApplyAlignment();

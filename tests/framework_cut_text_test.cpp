@@ -152,4 +152,27 @@ TEST_F(FrameworkCutText, TextAreaMarksTextBelowItsLastLine) {
     EXPECT_EQ(Feld(w, "Zeilen").ToolTip(), "");
 }
 
+TEST_F(FrameworkCutText, TextAreaHidesItsSelectionWithoutFocusWhenAskedTo) {
+    TestWindow& w = BuildWindow([](TestWindow& w) {
+        AddControl<TextArea>(w, "Verbirgt", Placed(10, 10, 150, 28).String("Text", kKurz));
+        AddControl<TextArea>(w, "VerbirgtLang", Placed(10, 40, 150, 28).String("Text", kLang));
+        AddControl<TextArea>(
+            w, "Zeigt",
+            Placed(10, 70, 150, 28).String("Text", kKurz).Boolean("HideSelection", false));
+        AddControl<PushButton>(w, "Knopf", Placed(300, 10, 60, 24));
+    });
+    for (const char* name : {"Verbirgt", "VerbirgtLang", "Zeigt"}) {
+        SCOPED_TRACE(name);
+        TextControl& feld = Feld(w, name);
+        w._ControlByName("Knopf").SetFocus();
+        const Image vorher = feld.Grab();
+        feld.SetFocus();
+        feld.PressKey("Ctrl+A");
+        EXPECT_NE(feld.Grab().pixels, vorher.pixels);  // the selection shows while focused
+        w._ControlByName("Knopf").SetFocus();
+        const bool verborgen = feld.Grab().pixels == vorher.pixels;
+        EXPECT_EQ(verborgen, std::string(name) != "Zeigt");
+    }
+}
+
 }  // namespace

@@ -158,6 +158,28 @@ TEST_F(AbgeschnitteneTexte, EveryCutOutputEndsInEllipsisAndIsItsTooltip) {
     Bildschirmfoto("abgeschnitten_anzeige");
 }
 
+TEST_F(AbgeschnitteneTexte, ZerosFieldHidesItsSelectionWithoutFocusAndCopiesItWhole) {
+    for (const char* polynom : {"x^2 - 2", "x^9 - 17x^7 + 101x^5 - 247x^3 + 210x"}) {
+        SCOPED_TRACE(polynom);
+        Analysiere(polynom);
+        TextControl& nullstellen = w->AusgF2();
+        w->QuitB().SetFocus();
+        const Image vorher = nullstellen.Grab();
+        nullstellen.SetFocus();
+        nullstellen.PressKey("Ctrl+A");
+        EXPECT_NE(nullstellen.Grab().pixels, vorher.pixels);  // shown while it has the focus
+        nullstellen.PressKey("Ctrl+C");
+        w->QuitB().SetFocus();
+        EXPECT_EQ(nullstellen.Grab().pixels, vorher.pixels);
+
+        // What Copy took is the whole text, not what the field shows of it.
+        w->AnzeigeF().SetFocus();
+        w->AnzeigeF().PressKey("Ctrl+A");
+        w->AnzeigeF().PressKey("Ctrl+V");
+        EXPECT_EQ(w->AnzeigeF().Text(), nullstellen.Text());
+    }
+}
+
 // The input field keeps Tab, and every run puts the focus back into it: Ctrl+Tab and
 // Ctrl+Shift+Tab take the keyboard out along the tab chain, to "Beenden" (the other control
 // with tab index 0) and to the last field of the chain.
