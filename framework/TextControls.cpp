@@ -3,9 +3,9 @@
 //
 // A text wider than its field is drawn, while the field has no focus, from its start with "…" at
 // the right edge, so that a cut number never reads as a complete one, and the whole text is the
-// field's tooltip. Whether a text is cut is decided where it is drawn or asked for, from the
-// layout that Qt keeps anyway: setting a text costs nothing more, and a resize or a font change
-// needs nothing of its own.
+// field's tooltip. Whether a text is cut is decided only where it is drawn or its tooltip is
+// asked for, never where it is set: setting a text costs nothing more, and a resize or a font
+// change needs nothing of its own.
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
