@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QImage>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QPalette>
 #include <QPixmap>
 #include <QPointer>
@@ -217,6 +219,32 @@ bool RectControl::HasFocus() const {
 
 Image RectControl::Grab() const {
     return ImageOf(impl_->widget);
+}
+
+void RectControl::PressKey(std::string_view combination) {
+    QWidget* widget = impl_->widget;
+    if (!widget) return;
+    const QKeySequence sequence = QKeySequence::fromString(ToQ(combination));
+    if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown)
+        throw RuntimeException("Keine Tastenkombination: " + std::string(combination));
+    Qt::Key key = sequence[0].key();
+    const Qt::KeyboardModifiers modifiers = sequence[0].keyboardModifiers();
+    // The window systems report Shift+Tab as Backtab.
+    if (key == Qt::Key_Tab && (modifiers & Qt::ShiftModifier)) key = Qt::Key_Backtab;
+    QString text;
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        text = QStringLiteral("\t");
+    } else if (key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde &&
+               !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        const QChar character(static_cast<char16_t>(key));
+        text = modifiers & Qt::ShiftModifier ? character.toUpper() : character.toLower();
+    }
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(widget, &press);
+    // The release goes where the focus went.
+    QWidget* focus = widget->window()->focusWidget();
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(focus ? focus : widget, &release);
 }
 
 void RectControl::ApplyProperty(std::string_view name, const PropertyValue& value) {

@@ -58,6 +58,10 @@ class RectControl : public PropertyObject {
     void Raise(Event event);
     bool HasHandler(Event event) const;
     Image Grab() const;
+    // For the tests: presses and releases a key combination on the control as the keyboard does
+    // while the control has the focus, written as shortcuts are written ("Tab", "Ctrl+Shift+Tab",
+    // "Ctrl+A").
+    void PressKey(std::string_view combination);
 
     // Framework internals: the window attaches the widget; the wiring stores a handler.
     struct Impl;
@@ -86,6 +90,9 @@ class TextControl : public RectControl {
     // or text area as it is drawn now; 1 when the text is shown from its start (and for the
     // other classes, which do not scroll).
     std::int32_t FirstVisibleCharacter() const;
+    // For the tests: the text of the tooltip that shows while the pointer rests on the middle of
+    // the control, "" when none shows.
+    std::string ToolTip() const;
 };
 
 class TextField : public TextControl {

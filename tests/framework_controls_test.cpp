@@ -189,6 +189,43 @@ TEST_F(FrameworkControls, EnabledVisibleFocusAndTabOrder) {
     EXPECT_FALSE(w._ControlByName("A").HasFocus());
 }
 
+TextControl& Text(Window& w, const std::string& name) {
+    return static_cast<TextControl&>(w._ControlByName(name));
+}
+
+TEST_F(FrameworkControls, CtrlTabLeavesAControlThatKeepsTab) {
+    TestWindow& w = BuildWindow([](TestWindow& w) {
+        AddControl<TextField>(w, "Vor", Placed(10, 10, 100, 24).Int32("TabIndex", 1));
+        AddControl<TextField>(
+            w, "Feld", Placed(10, 40, 100, 24).Int32("TabIndex", 2).Boolean("AcceptTabs", true));
+        AddControl<TextArea>(
+            w, "Bereich", Placed(10, 70, 100, 28).Int32("TabIndex", 3).Boolean("AcceptTabs", true));
+        AddControl<TextField>(w, "Nach", Placed(10, 100, 100, 24).Int32("TabIndex", 4));
+    });
+    const auto fokus = [&] { return w.FocusedControl()->Name(); };
+    Text(w, "Vor").SetFocus();
+    Text(w, "Vor").PressKey("Tab");  // a field that does not keep Tab
+    EXPECT_EQ(fokus(), "Feld");
+    for (const char* taste : {"Tab", "Shift+Tab"}) {
+        Text(w, "Feld").PressKey(taste);
+        EXPECT_EQ(fokus(), "Feld") << taste;
+    }
+    EXPECT_EQ(Text(w, "Feld").Text(), "");
+    Text(w, "Feld").PressKey("Ctrl+Tab");
+    EXPECT_EQ(fokus(), "Bereich");
+    Text(w, "Bereich").PressKey("Tab");
+    EXPECT_EQ(fokus(), "Bereich");
+    EXPECT_EQ(Text(w, "Bereich").Text(), "\t");
+    Text(w, "Bereich").PressKey("Ctrl+Tab");
+    EXPECT_EQ(fokus(), "Nach");
+
+    Text(w, "Bereich").SetFocus();
+    Text(w, "Bereich").PressKey("Ctrl+Shift+Tab");
+    EXPECT_EQ(fokus(), "Feld");
+    Text(w, "Feld").PressKey("Ctrl+Shift+Tab");
+    EXPECT_EQ(fokus(), "Vor");
+}
+
 TEST_F(FrameworkControls, ExplicitTextSettingsBeforeTheRecordAreKept) {
     TestWindow& w = BuildWindow([](TestWindow& w) {
         auto& field = static_cast<TextField&>(w._AddControl("Eing", std::make_unique<TextField>()));
