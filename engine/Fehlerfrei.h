@@ -139,4 +139,108 @@ Wert KompensiertHorner(const std::array<Zwei, N>& c, int grad, double x) {
     return {wert, 2.0 * (kEinheit * std::fabs(wert) + g * g * groesse)};
 }
 
+// The compensated sum left unrounded, as a double-double: where two such values are subtracted
+// (an antiderivative at both ends of an interval), the difference keeps what rounding each to a
+// Double would drop. Its error is that of the value above without the final rounding.
+template <std::size_t N>
+Zwei KompensiertHornerZwei(const std::array<Zwei, N>& c, int grad, double x) {
+    double s = c[static_cast<std::size_t>(grad)].hi;
+    double e = c[static_cast<std::size_t>(grad)].lo;
+    for (int i = grad - 1; i >= 0; --i) {
+        const Zwei& k = c[static_cast<std::size_t>(i)];
+        const Zwei p = ZweiProdukt(s, x);
+        const Zwei t = ZweiSumme(p.hi, k.hi);
+        s = t.hi;
+        e = e * x + (p.lo + t.lo + k.lo);
+    }
+    return ZweiSumme(s, e);
+}
+
+// The same with the slope p'(x) beside the value, in Double: enough to steer Newton's method,
+// whose steps the compensated values judge.
+template <std::size_t N>
+Wert KompensiertHorner(const std::array<Zwei, N>& c, int grad, double x, double& steigung) {
+    double s = c[static_cast<std::size_t>(grad)].hi;
+    double e = c[static_cast<std::size_t>(grad)].lo;
+    double d = 0.0;
+    double groesse = std::fabs(s);
+    const double ax = std::fabs(x);
+    for (int i = grad - 1; i >= 0; --i) {
+        const Zwei& k = c[static_cast<std::size_t>(i)];
+        d = d * x + s;
+        const Zwei p = ZweiProdukt(s, x);
+        const Zwei t = ZweiSumme(p.hi, k.hi);
+        s = t.hi;
+        e = e * x + (p.lo + t.lo + k.lo);
+        groesse = groesse * ax + std::fabs(k.hi);
+    }
+    steigung = d;
+    const double wert = s + e;
+    const double g = Gamma(2 * grad + 1);
+    return {wert, 2.0 * (kEinheit * std::fabs(wert) + g * g * groesse)};
+}
+
+// A bound on the relative error of one double-double operation (Plus, Mal): a few units of
+// 2^-106, taken generously.
+inline constexpr double kEinheitZwei = 16.0 * kEinheit * kEinheit;
+
+// The quotient of p (degree n >= 1, coefficients as double-doubles, each within pFehler of the
+// number it stands for) by (x - z), z within zFehler of the zero it stands for: q[0..n-1], each
+// within qFehler of the quotient of those numbers. The remainder is dropped.
+//
+// For a zero z of p, q_i is both sum_(j > i) p_j z^(j-i-1), summed from the top as
+// q_(i-1) = p_i + z q_i, and -sum_(j <= i) p_j z^(j-i-1), summed from the constant term up as
+// q_i = (q_(i-1) - p_i) / z. Each sum is only as good as its largest term is small against the
+// result, and every q_i's terms are the |p_j z^j| scaled alike, so the quotient is split at the
+// largest of them, j*: the q_i from j* up are summed from the top, which leaves that term out, the
+// ones below from the constant term, which leaves it out too. A zero small against the others
+// (j* = 0) is divided out from the top, a large one (j* = n) from the constant term, and where
+// the constant term is 0, the zero 0 leaves p shifted down, exactly. The leading coefficient is
+// p_n, exact.
+template <std::size_t N>
+void DurchLinear(const std::array<Zwei, N>& p, const std::array<double, N>& pFehler, int n, Zwei z,
+                 double zFehler, std::array<Zwei, N>& q, std::array<double, N>& qFehler) {
+    const auto at = [](auto& a, int i) -> auto& {
+        return a[static_cast<std::size_t>(i)];
+    };
+    for (int i = n; i < static_cast<int>(N); ++i) at(q, i) = {}, at(qFehler, i) = 0.0;
+    // The largest term, by binary exponents: a factor 2 either way changes nothing that matters.
+    int oben = 0;
+    if (z.hi != 0.0) {
+        const double l = std::log2(std::fabs(z.hi));
+        double groesste = -HUGE_VAL;
+        for (int j = 0; j <= n; ++j) {
+            if (at(p, j).hi == 0.0) continue;
+            const double t = std::ilogb(at(p, j).hi) + j * l;
+            if (t > groesste) groesste = t;
+            if (t >= groesste) oben = j;
+        }
+    }
+    if (oben > n - 1) oben = n - 1;
+    const double az = std::fabs(z.hi);
+    at(q, n - 1) = at(p, n);
+    at(qFehler, n - 1) = at(pFehler, n);
+    for (int i = n - 1; i > oben; --i) {
+        const Zwei zq = Mal(z, at(q, i));
+        const Zwei s = Plus(at(p, i), zq);
+        at(q, i - 1) = s;
+        at(qFehler, i - 1) = at(pFehler, i) + az * at(qFehler, i) +
+                             std::fabs(at(q, i).hi) * zFehler +
+                             kEinheitZwei * (std::fabs(at(p, i).hi) + 2.0 * std::fabs(zq.hi));
+    }
+    if (oben == 0) return;
+    const Zwei kehrwert = Durch({1.0, 0.0}, z);
+    const double relativ = zFehler / az;
+    Zwei vorige = {};
+    double voriger = 0.0;
+    for (int i = 0; i < oben; ++i) {
+        const Zwei d = Plus(vorige, Minus(at(p, i)));
+        at(q, i) = Mal(d, kehrwert);
+        at(qFehler, i) = (voriger + at(pFehler, i)) / az + std::fabs(at(q, i).hi) * relativ +
+                         2.0 * kEinheitZwei * (std::fabs(vorige.hi) + std::fabs(at(p, i).hi)) / az;
+        vorige = at(q, i);
+        voriger = at(qFehler, i);
+    }
+}
+
 }  // namespace numerik
