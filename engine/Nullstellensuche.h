@@ -11,6 +11,7 @@ struct Stelle {
     double x;
     bool nullstelle;   // a zero of f, not only of f' or f''
     int vielfachheit;  // for a zero of f: how often it divides f (the sum is at most the degree)
+    int ordnung;       // the lowest of f, f', f'' (0, 1, 2) that vanishes here
 };
 
 // The critical points of p ascending, each once; empty for degree below 1 and for a
