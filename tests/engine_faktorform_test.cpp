@@ -118,7 +118,7 @@ TEST_F(EngineFaktorform, FactorsAgreeWithTheZerosList) {
         {"x^2 - 10000000000000000x", "x * ( x-10000000000000000)"},
         // -3e-09 is written as 0, but divided out as itself
         {"-x^9 - 1000000000x^2 - 3x",
-         "( x + 19.3069772884039) * x * x * (- 51794746.7934619  + 2682695.79539883x  - "
+         "( x + 19.3069772884039) * x * x * (- 51794746.7934618  + 2682695.79539883x  - "
          "138949.549446567x^2  + 7196.85673065054x^3  - 372.759372072866x^4  + "
          "19.3069772914039x^5  - x^6  )"},
         // divided from the highest coefficient down, the quotient would be x^2: a zero at 0
