@@ -96,6 +96,22 @@ PolynomT Rest(const PolynomT& f, std::vector<Teiler> teiler) {
     return rest;
 }
 
+// The antiderivative F(x) = sum c_k x^(k+1) / (k+1), F(0) = 0, with its coefficients and
+// values as double-doubles: an integral F(b) - F(a) keeps its digits where F is far larger than
+// the integral, as between the zeros of x^5 - 5000x^4 + ... - 999995000004001, where F is of
+// order 1e19 and the areas of order 1.
+struct Stammfunktion {
+    std::array<Zwei, 11> k{};
+    int grad = 0;
+
+    explicit Stammfunktion(const PolynomT& p) : grad(p.grad() + 1) {
+        for (int i = 1; i <= grad; ++i)
+            k[static_cast<std::size_t>(i)] = numerik::Durch(
+                {p.Koeff[static_cast<std::size_t>(i - 1)], 0.0}, {static_cast<double>(i), 0.0});
+    }
+    Zwei operator()(double x) const { return numerik::KompensiertHornerZwei(k, grad, x); }
+};
+
 }  // namespace
 
 void PolynomT::PdurchxminusB(const PolynomT& p, double b) {
@@ -171,14 +187,8 @@ std::string PolynomT::NullstellenString() const {
 }
 
 double PolynomT::Integral(double a, double b) const {
-    std::array<double, 11> f{};
-    for (int k = 1; k <= 10; ++k) f[k] = Koeff[k - 1] / static_cast<double>(k);
-    auto stamm = [&f](double x) {
-        double s = 0.0;
-        for (int k = 10; k >= 0; --k) s = s * x + f[k];
-        return s;
-    };
-    return stamm(b) - stamm(a);
+    const Stammfunktion f(*this);
+    return numerik::AlsDouble(numerik::Plus(f(b), numerik::Minus(f(a))));
 }
 
 void PolynomT::Nullstellenmenge(std::vector<double>& z) const {
@@ -192,6 +202,12 @@ double PolynomT::Umrandet() const {
     Nullstellenmenge(z);
     double a = 0.0;
     if (z.empty() || z[0] <= 1) return a;
-    for (std::size_t k = 1; k + 1 < z.size(); ++k) a = a + Abs(Integral(z[k], z[k + 1]));
+    const Stammfunktion f(*this);
+    Zwei links = f(z[1]);
+    for (std::size_t k = 1; k + 1 < z.size(); ++k) {
+        const Zwei rechts = f(z[k + 1]);
+        a = a + Abs(numerik::AlsDouble(numerik::Plus(rechts, numerik::Minus(links))));
+        links = rechts;
+    }
     return a;
 }

@@ -220,6 +220,14 @@ TEST_F(EngineFaktorform, IntegralAndEnclosedArea) {
     EXPECT_EQ(P({-1, 1}).Umrandet(), 0.0);
     EXPECT_EQ(P({5}).Umrandet(), 0.0) << "no zeros, no area";
     EXPECT_NEAR(P({-2000, 0, 1000}).Umrandet(), 4000 * std::sqrt(2.0) * 2 / 3, 1e-8);
+
+    // The antiderivative is far larger than the integral: (x - 1000)^2 from 1000 to 1001, and
+    // the area between the zeros of x^5 - 5x^3 + 4x shifted by (1000; -1), where the
+    // antiderivative is of order 1e19 (6.98244689039940347 in 113 bits).
+    EXPECT_DOUBLE_EQ(P({1e6, -2000, 1}).Integral(1000, 1001), 1.0 / 3);
+    const PolynomT verschoben =
+        P({-999995000004001, 4999985000004, -9999985000, 9999995, -5000, 1});
+    EXPECT_NEAR(verschoben.Umrandet(), 6.9824468903994035, 1e-12);
 }
 
 TEST_F(EngineFaktorform, ZerosAsCountedArray) {
