@@ -138,31 +138,54 @@ void PolynomT::PdurchxminusB(const PolynomT& p, double b) {
     KopieVon(q);
 }
 
-// The zeros of f, each as often as it divides f, in the order and with the digits of the zeros
-// list, and what is left of f after dividing by them all. Each factor shows its zero as the zeros
-// text does, snapped within 5e-05 to a whole number; f is divided by the zero itself, made more
-// precise. Dividing by the snapped number instead would leave a quotient that no longer vanishes
-// where f's other zeros lie (-3e-09 written as 0 beside the zero 0).
-std::string PolynomT::Faktorform() const {
+namespace {
+
+// The linear factors of p's real zeros, each as often as it divides p, in the order and with the
+// digits of the zeros list, and what is left of p after dividing by them all. Each factor shows
+// its zero as the zeros text does, snapped within 5e-05 to a whole number; p is divided by the
+// zero itself, made more precise. Dividing by the snapped number instead would leave a quotient
+// that no longer vanishes where p's other zeros lie (-3e-09 written as 0 beside the zero 0).
+struct Zerlegung {
+    std::vector<std::string> faktoren;
+    PolynomT rest;
+};
+
+Zerlegung Zerlegt(const PolynomT& p) {
     class HauptF& w = HauptF();
-    const int n = grad();
-    std::string text;
-    std::string sep;
+    const int n = p.grad();
+    Zerlegung z;
     std::vector<Teiler> teiler;
-    Ableitungen abl(*this, n);
-    for (const Stelle& st : KritischeStellen(*this)) {
+    Ableitungen abl(p, n);
+    for (const Stelle& st : KritischeStellen(p)) {
         if (!st.nullstelle) continue;
-        double z = st.x;
-        w.RundnfAusg(z);
-        const std::string faktor = Faktor(z);
+        double x = st.x;
+        w.RundnfAusg(x);
+        const std::string faktor = Faktor(x);
         const Teiler t = Verfeinert(abl, n, st);
         for (int i = 0; i < st.vielfachheit && static_cast<int>(teiler.size()) < n; ++i) {
-            text += sep + faktor;
+            z.faktoren.push_back(faktor);
             teiler.push_back(t);
-            sep = " * ";
         }
     }
-    const PolynomT r = teiler.empty() ? *this : Rest(*this, teiler);
+    z.rest = teiler.empty() ? p : Rest(p, teiler);
+    return z;
+}
+
+}  // namespace
+
+PolynomT Faktorrest(const PolynomT& p) {
+    return Zerlegt(p).rest;
+}
+
+std::string PolynomT::Faktorform() const {
+    const Zerlegung z = Zerlegt(*this);
+    std::string text;
+    std::string sep;
+    for (const std::string& f : z.faktoren) {
+        text += sep + f;
+        sep = " * ";
+    }
+    const PolynomT& r = z.rest;
     if (!r.IstEndlich())
         text += sep + "(" + kUeberlauf + ")";
     else if (r.grad() > 0 || r.Koeff[0] < 0.0)
