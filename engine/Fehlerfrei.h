@@ -184,9 +184,34 @@ Wert KompensiertHorner(const std::array<Zwei, N>& c, int grad, double x, double&
 // 2^-106, taken generously.
 inline constexpr double kEinheitZwei = 16.0 * kEinheit * kEinheit;
 
-// The quotient of p (degree n >= 1, coefficients as double-doubles, each within pFehler of the
-// number it stands for) by (x - z), z within zFehler of the zero it stands for: q[0..n-1], each
-// within qFehler of the quotient of those numbers. The remainder is dropped.
+// A polynomial of degree grad held as double-doubles, k[i] that of x^i, each within fehler[i] of
+// the number it stands for and summed from terms of the size groesse[i] (the sum of their
+// magnitudes): the ratio of the two says how many digits of a coefficient are sure, also where
+// the terms cancelled to a small one.
+template <std::size_t N>
+struct ZweiPolynom {
+    int grad = -1;
+    std::array<Zwei, N> k{};
+    std::array<double, N> fehler{};
+    std::array<double, N> groesse{};
+};
+
+// c as a ZweiPolynom: exact, its terms its coefficients.
+template <std::size_t N>
+ZweiPolynom<N> AlsZweiPolynom(const std::array<double, N>& c, int grad) {
+    ZweiPolynom<N> p;
+    p.grad = grad;
+    for (int i = 0; i <= grad; ++i) {
+        const auto u = static_cast<std::size_t>(i);
+        p.k[u] = {c[u], 0.0};
+        p.groesse[u] = std::fabs(c[u]);
+    }
+    return p;
+}
+
+// The quotient of p (degree n >= 1) by (x - z), z within zFehler of the zero it stands for: each
+// coefficient within its fehler of the quotient of the numbers p and z stand for. The remainder
+// is dropped.
 //
 // For a zero z of p, q_i is both sum_(j > i) p_j z^(j-i-1), summed from the top as
 // q_(i-1) = p_i + z q_i, and -sum_(j <= i) p_j z^(j-i-1), summed from the constant term up as
@@ -198,49 +223,56 @@ inline constexpr double kEinheitZwei = 16.0 * kEinheit * kEinheit;
 // the constant term is 0, the zero 0 leaves p shifted down, exactly. The leading coefficient is
 // p_n, exact.
 template <std::size_t N>
-void DurchLinear(const std::array<Zwei, N>& p, const std::array<double, N>& pFehler, int n, Zwei z,
-                 double zFehler, std::array<Zwei, N>& q, std::array<double, N>& qFehler) {
+ZweiPolynom<N> DurchLinear(const ZweiPolynom<N>& p, Zwei z, double zFehler) {
     const auto at = [](auto& a, int i) -> auto& {
         return a[static_cast<std::size_t>(i)];
     };
-    for (int i = n; i < static_cast<int>(N); ++i) at(q, i) = {}, at(qFehler, i) = 0.0;
+    const int n = p.grad;
+    ZweiPolynom<N> q;
+    q.grad = n - 1;
     // The largest term, by binary exponents: a factor 2 either way changes nothing that matters.
     int oben = 0;
     if (z.hi != 0.0) {
         const double l = std::log2(std::fabs(z.hi));
         double groesste = -HUGE_VAL;
         for (int j = 0; j <= n; ++j) {
-            if (at(p, j).hi == 0.0) continue;
-            const double t = std::ilogb(at(p, j).hi) + j * l;
+            if (at(p.k, j).hi == 0.0) continue;
+            const double t = std::ilogb(at(p.k, j).hi) + j * l;
             if (t > groesste) groesste = t;
             if (t >= groesste) oben = j;
         }
     }
     if (oben > n - 1) oben = n - 1;
     const double az = std::fabs(z.hi);
-    at(q, n - 1) = at(p, n);
-    at(qFehler, n - 1) = at(pFehler, n);
+    at(q.k, n - 1) = at(p.k, n);
+    at(q.fehler, n - 1) = at(p.fehler, n);
+    at(q.groesse, n - 1) = at(p.groesse, n);
     for (int i = n - 1; i > oben; --i) {
-        const Zwei zq = Mal(z, at(q, i));
-        const Zwei s = Plus(at(p, i), zq);
-        at(q, i - 1) = s;
-        at(qFehler, i - 1) = at(pFehler, i) + az * at(qFehler, i) +
-                             std::fabs(at(q, i).hi) * zFehler +
-                             kEinheitZwei * (std::fabs(at(p, i).hi) + 2.0 * std::fabs(zq.hi));
+        const Zwei zq = Mal(z, at(q.k, i));
+        at(q.k, i - 1) = Plus(at(p.k, i), zq);
+        at(q.fehler, i - 1) = at(p.fehler, i) + az * at(q.fehler, i) +
+                              std::fabs(at(q.k, i).hi) * zFehler +
+                              kEinheitZwei * (std::fabs(at(p.k, i).hi) + 2.0 * std::fabs(zq.hi));
+        at(q.groesse, i - 1) = at(p.groesse, i) + az * at(q.groesse, i);
     }
-    if (oben == 0) return;
+    if (oben == 0) return q;
     const Zwei kehrwert = Durch({1.0, 0.0}, z);
     const double relativ = zFehler / az;
     Zwei vorige = {};
     double voriger = 0.0;
+    double vorGroesse = 0.0;
     for (int i = 0; i < oben; ++i) {
-        const Zwei d = Plus(vorige, Minus(at(p, i)));
-        at(q, i) = Mal(d, kehrwert);
-        at(qFehler, i) = (voriger + at(pFehler, i)) / az + std::fabs(at(q, i).hi) * relativ +
-                         2.0 * kEinheitZwei * (std::fabs(vorige.hi) + std::fabs(at(p, i).hi)) / az;
-        vorige = at(q, i);
-        voriger = at(qFehler, i);
+        const Zwei d = Plus(vorige, Minus(at(p.k, i)));
+        at(q.k, i) = Mal(d, kehrwert);
+        at(q.fehler, i) =
+            (voriger + at(p.fehler, i)) / az + std::fabs(at(q.k, i).hi) * relativ +
+            2.0 * kEinheitZwei * (std::fabs(vorige.hi) + std::fabs(at(p.k, i).hi)) / az;
+        at(q.groesse, i) = (vorGroesse + at(p.groesse, i)) / az;
+        vorige = at(q.k, i);
+        voriger = at(q.fehler, i);
+        vorGroesse = at(q.groesse, i);
     }
+    return q;
 }
 
 }  // namespace numerik

@@ -67,31 +67,24 @@ Teiler Verfeinert(Ableitungen& abl, int n, const Stelle& st) {
 // The quotient of f by the linear factors of its zeros, in double-double precision, each
 // division in the direction that does not cancel (numerik::DurchLinear), the zeros 0 first, which
 // leave f shifted down exactly. Rounded once, a coefficient that lies within its error bound of a
-// whole number is that number: dividing x^4 - x^2 - 2 by its zeros +-sqrt(2) leaves x^2 + 1, not
-// a term of 1e-32 x beside it.
+// whole number is that number where that bound is far below its terms (2^-70 of them): dividing
+// x^4 - x^2 - 2 by its zeros +-sqrt(2) leaves x^2 + 1, not a term of 1e-32 x beside it; where
+// an ill-conditioned zero leaves a coefficient unsure in its last bits, it keeps them.
 PolynomT Rest(const PolynomT& f, std::vector<Teiler> teiler) {
     std::stable_partition(teiler.begin(), teiler.end(),
                           [](const Teiler& t) { return t.z.hi == 0.0 && t.z.lo == 0.0; });
-    int n = f.grad();
-    std::array<Zwei, 10> r{};
-    std::array<double, 10> fehler{};
-    for (int i = 0; i <= n; ++i)
-        r[static_cast<std::size_t>(i)] = {f.Koeff[static_cast<std::size_t>(i)], 0.0};
-    std::array<Zwei, 10> q{};
-    std::array<double, 10> qFehler{};
+    numerik::ZweiPolynom<10> r = numerik::AlsZweiPolynom(f.Koeff, f.grad());
     for (const Teiler& t : teiler) {
-        if (n < 1) break;
-        numerik::DurchLinear(r, fehler, n, t.z, t.fehler, q, qFehler);
-        r = q;
-        fehler = qFehler;
-        --n;
+        if (r.grad < 1) break;
+        r = numerik::DurchLinear(r, t.z, t.fehler);
     }
     PolynomT rest;
-    for (int i = 0; i <= n; ++i) {
+    for (int i = 0; i <= r.grad; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        const double c = numerik::AlsDouble(r[k]);
+        const double c = numerik::AlsDouble(r.k[k]);
         const double ganz = Round(c);
-        rest.Koeff[k] = std::fabs(c - ganz) <= fehler[k] ? ganz + 0.0 : c;
+        const bool sicher = r.fehler[k] <= 0x1p-70 * r.groesse[k];
+        rest.Koeff[k] = sicher && std::fabs(c - ganz) <= r.fehler[k] ? ganz + 0.0 : c;
     }
     return rest;
 }

@@ -5,6 +5,7 @@
 // the size of the zero.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <random>
@@ -145,17 +146,18 @@ TEST(EngineFehlerfrei, DivisionByALinearFactorNeitherCancelsNorDrops) {
         const Quad zeta = Nullstelle(f.c, f.naehe);
         const double hi = static_cast<double>(zeta);
         const Zwei z = {hi, static_cast<double>(zeta - hi)};
-        const int n = static_cast<int>(f.c.size()) - 1;
-        std::array<Zwei, 10> p{}, q{};
-        std::array<double, 10> pFehler{}, qFehler{};
-        for (std::size_t i = 0; i < f.c.size(); ++i) p[i] = {f.c[i], 0.0};
-        numerik::DurchLinear(p, pFehler, n, z, 1e-31 * std::fabs(hi), q, qFehler);
+        std::array<double, 10> c{};
+        std::copy(f.c.begin(), f.c.end(), c.begin());
+        const auto p = numerik::AlsZweiPolynom(c, static_cast<int>(f.c.size()) - 1);
+        const auto q = numerik::DurchLinear(p, z, 1e-31 * std::fabs(hi));
         const std::vector<Quad> soll = Quotient(f.c, zeta);
+        ASSERT_EQ(q.grad + 1, static_cast<int>(soll.size()));
         for (std::size_t k = 0; k < soll.size(); ++k) {
             const double betrag = std::fabs(static_cast<double>(soll[k]));
-            EXPECT_EQ(numerik::AlsDouble(q[k]), static_cast<double>(soll[k])) << "q" << k;
-            EXPECT_LE(Abstand(Q(q[k]), soll[k]), qFehler[k] + 1e-32 * betrag) << "q" << k;
-            EXPECT_LE(qFehler[k], 1e-28 * betrag) << "q" << k;
+            EXPECT_EQ(numerik::AlsDouble(q.k[k]), static_cast<double>(soll[k])) << "q" << k;
+            EXPECT_LE(Abstand(Q(q.k[k]), soll[k]), q.fehler[k] + 1e-32 * betrag) << "q" << k;
+            EXPECT_LE(q.fehler[k], 1e-28 * betrag) << "q" << k;
+            EXPECT_GE(q.groesse[k], betrag) << "q" << k;
         }
     }
 }
