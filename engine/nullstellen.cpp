@@ -260,10 +260,23 @@ int NiedrigsteNull(Suche& s, Haufen h) {
 // Within the noise zone a cluster of close zeros is such a multiple zero, whichever point of it
 // each derivative vanishes at. At a centre of symmetry of a simple zero, f'' may vanish but f'
 // does not, so the zero stays simple.
+//
+// And a zero of odd multiplicity changes sign, one of even multiplicity does not: where a
+// multiplicity above 1 contradicts the signs of A(j0) on both sides of the cluster, it is one
+// less. In a wide stretch where f lies within the noise throughout,
+// zeros of f' and f'' lie at points of their own: x^7 + 1055.7x^6 + ... + 1773136815049440, below
+// the axis from -150.55 to -150.09 with a zero of f' and one of f'' there, touches it twice, not
+// three times, and what the factor form leaves of it has no real zero.
 int Vielfachheit(Suche& s, Haufen h, int j0) {
     int m = 1;
     while (j0 + m <= s.n - 1 && Irgendwo(s, h, j0 + m)) ++m;
-    return m;
+    if (m == 1) return m;
+    const double links = h.von == 0 ? -s.ende : s.funde[h.von - 1].x;
+    const double rechts = h.bis == s.funde.size() ? s.ende : s.funde[h.bis].x;
+    const Ableitung& a = s.Abl(j0);
+    const int vor = numerik::SicheresVorzeichen(a, links / 2 + s.funde[h.von].x / 2);
+    const int nach = numerik::SicheresVorzeichen(a, s.funde[h.bis - 1].x / 2 + rechts / 2);
+    return vor == 0 || nach == 0 || (vor != nach) == (m % 2 == 1) ? m : m - 1;
 }
 
 // The point that stands for the cluster as a zero of A(k): the middle one of the cluster's own
@@ -301,31 +314,36 @@ std::pair<double, double> Monoton(Suche& s, std::size_t von, int k, double x, bo
     return {a, b};
 }
 
-// The cluster's estimate as a zero of A(k), from its representative f: f polished in its
-// bracket where it is a bracketed zero of A(k), else Newton's steps in A(k) from f over the
-// interval where A(k) is monotonic.
-double Geschaetzt(Suche& s, std::size_t von, Fund& f, int k) {
+// The cluster's estimate as a zero of A(k), from its representative f: f itself where it is the
+// zero of the linear derivative, f polished in its bracket where it is a bracketed zero of A(k),
+// else Newton's steps in A(k) from f over the interval where A(k) is monotonic.
+double Geschaetzt(Suche& s, Haufen h, int k) {
+    Fund& f = s.funde[Vertreter(s, h, k)];
+    if (k == s.n - 1) return f.x;
     if (f.stufe == k && f.klammer.Wechsel()) return s.Genau(f);
-    const auto [a, b] = Monoton(s, von, k, f.x, false);
+    const auto [a, b] = Monoton(s, h.von, k, f.x, false);
     return numerik::Poliert(s.Abl(k), f.x, a, b);
 }
 
 // One cluster as one point: a zero of A(j0) of multiplicity m, whose estimate is the zero of
-// A(j0 + m - 1) in it, a simple, well-conditioned zero there, polished in A(j0 + m - 1). A cluster
-// in which none of f, f', f'' vanishes holds only zeros of higher derivatives: no critical point.
+// A(j0 + m - 1) in it, a simple, well-conditioned zero there, polished in A(j0 + m - 1). Where
+// A(j0) does not vanish there within the noise (a wide stretch in which the derivatives vanish at
+// points of their own), the estimate is the cluster's zero of A(j0) itself: the point listed is
+// one at which A(j0) vanishes. A cluster in which none of f, f', f'' vanishes holds only zeros of
+// higher derivatives: no critical point.
 bool Zusammengefasst(Suche& s, Haufen h, Stelle& ergebnis) {
     const int j0 = NiedrigsteNull(s, h);
     if (j0 < 0) return false;
     const int m = Vielfachheit(s, h, j0);
-    const int k = j0 + m - 1;
-    Fund& f = s.funde[Vertreter(s, h, k)];
-    ergebnis.x = f.x;
-    if (k < s.n - 1) {
-        ergebnis.x = Geschaetzt(s, h.von, f, k);
-        if (std::fabs(ergebnis.x - Round(ergebnis.x)) < numerik::kFangPunkt) {
-            const auto [a, b] = Monoton(s, h.von, k, ergebnis.x, true);
-            ergebnis.x = numerik::PunktGefangen(s.Abl(k), ergebnis.x, a, b);
-        }
+    int k = j0 + m - 1;
+    ergebnis.x = Geschaetzt(s, h, k);
+    if (m > 1 && !numerik::ImRauschen(s.Abl(j0), ergebnis.x)) {
+        k = j0;
+        ergebnis.x = Geschaetzt(s, h, k);
+    }
+    if (k < s.n - 1 && std::fabs(ergebnis.x - Round(ergebnis.x)) < numerik::kFangPunkt) {
+        const auto [a, b] = Monoton(s, h.von, k, ergebnis.x, true);
+        ergebnis.x = numerik::PunktGefangen(s.Abl(k), ergebnis.x, a, b);
     }
     ergebnis.ordnung = j0;
     ergebnis.nullstelle = j0 == 0;
