@@ -170,6 +170,21 @@ inline int SicheresVorzeichen(const Ableitung& a, double x) {
     return (w > 0.0) - (w < 0.0);
 }
 
+// The same, with the bound gamma(2n + 2) sum |k_i| X^i taken beforehand for an interval in which
+// |x| <= X: where the value clears it, which is all but next to a zero, no size need be summed.
+inline double Sicherheit(const Ableitung& a, double X) {
+    double g = 0.0;
+    for (int i = a.grad; i >= 0; --i) g = g * X + std::fabs(a.k[static_cast<std::size_t>(i)].hi);
+    return kSicher[static_cast<std::size_t>(a.grad)] * g;
+}
+
+inline int SicheresVorzeichen(const Ableitung& a, double x, double sicherheit) {
+    double s = a.k[static_cast<std::size_t>(a.grad)].hi;
+    for (int i = a.grad - 1; i >= 0; --i) s = s * x + a.k[static_cast<std::size_t>(i)].hi;
+    if (std::fabs(s) > sicherheit || std::isinf(s)) return (s > 0.0) - (s < 0.0);
+    return SicheresVorzeichen(a, x);
+}
+
 // sum rauschen_i |x|^i: how far the term's rounding could have moved the value at x.
 inline double Rauschen(const Ableitung& a, double x) {
     double r = 0.0;

@@ -208,7 +208,10 @@ void Ebenen(Suche& s) {
             }
         for (std::size_t i = 0; i < halbierungen.size(); ++i) {
             Halbierung& h = halbierungen[i];
-            Halbieren(h, vorzeichenVon);
+            const double sicherheit = numerik::Sicherheit(a, std::max(-h.a, h.b));
+            Halbieren(h, [&a, sicherheit](double x) {
+                return numerik::SicheresVorzeichen(a, x, sicherheit);
+            });
             double x = h.m + 0.0;
             // The snap asks where the interval's ends truly lie: the points of the higher
             // derivatives polished (the ends beside them are funde[j - 1] and funde[j]).
