@@ -127,6 +127,14 @@ inline Zwei MalGanzzahl(double c, double f) {
     return {p, (oben * f - p) + unten * f};
 }
 
+// c / f as a double-double for a whole number f of at most 26 bits (the antiderivative's
+// divisors): q = c / f rounded, c - q f exact by MalGanzzahl, whose quotient by f is the rest.
+inline Zwei DurchGanzzahl(double c, double f) {
+    const double q = c / f;
+    const Zwei p = MalGanzzahl(q, f);
+    return SchnelleZweiSumme(q, ((c - p.hi) - p.lo) / f);
+}
+
 // The j-th derivative of c (degree grad), whose coefficients lie within abstand of the term's.
 inline Ableitung AbleitungVon(const std::array<double, 10>& c,
                               const std::array<double, 10>& abstand, int grad, int j) {

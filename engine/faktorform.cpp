@@ -99,8 +99,8 @@ struct Stammfunktion {
 
     explicit Stammfunktion(const PolynomT& p) : grad(p.grad() + 1) {
         for (int i = 1; i <= grad; ++i)
-            k[static_cast<std::size_t>(i)] = numerik::Durch(
-                {p.Koeff[static_cast<std::size_t>(i - 1)], 0.0}, {static_cast<double>(i), 0.0});
+            k[static_cast<std::size_t>(i)] = numerik::DurchGanzzahl(
+                p.Koeff[static_cast<std::size_t>(i - 1)], static_cast<double>(i));
     }
     Zwei operator()(double x) const { return numerik::KompensiertHornerZwei(k, grad, x); }
 };
