@@ -312,7 +312,8 @@ inline double Gefangen(double x, double schranke) {
     return Abs(x - ganz) < schranke ? ganz : x;
 }
 
-// The three snaps by what they snap: a point of the search (kFangPunkt), a value or quotient
+// The three snaps by what they snap: a point of the search (kFangPunkt; for a zero of a function
+// the search knows, PunktGefangen below asks that it still vanish there), a value or quotient
 // coefficient (kFangRunden, HauptF::Runden), a zero as it is written (kFangAusgabe,
 // HauptF::RundnfAusg).
 // + 0.0 makes a point snapped to 0 from below +0, not -0.

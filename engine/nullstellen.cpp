@@ -153,6 +153,14 @@ struct Suche {
         return f.genau;
     }
 
+    // Where f's point truly lies, as far as it matters to the whole number ganz: the point
+    // polished where ganz is within reach of its bracket, else as the search left it (the
+    // polished point lies in the bracket, and so does the point as left).
+    double Ende(Fund& f, double ganz) const {
+        const bool nahe = std::fabs(ganz - f.x) <= 2.0 * (f.klammer.b - f.klammer.a);
+        return nahe ? Genau(f) : f.x;
+    }
+
     // A(j) vanishes at f's point: it is a bracketed zero of A(j), or A(j)'s value at the point
     // polished lies in the noise, or A(j) is exactly 0 at the point as an interval end (where no
     // interval beside it was searched for A(j)). Most values lie far beyond the noise, which
@@ -217,8 +225,9 @@ void Ebenen(Suche& s) {
             // derivatives polished (the ends beside them are funde[j - 1] and funde[j]).
             if (std::fabs(x - Round(x)) < numerik::kFangPunkt) {
                 const std::size_t j = intervall[i];
-                const double lo = j == 0 ? -s.ende : s.Genau(funde[j - 1]);
-                const double hi = j == u ? s.ende : s.Genau(funde[j]);
+                const double ganz = Round(x);
+                const double lo = j == 0 ? -s.ende : s.Ende(funde[j - 1], ganz);
+                const double hi = j == u ? s.ende : s.Ende(funde[j], ganz);
                 x = numerik::PunktGefangen(a, x, lo, hi);
             }
             funde.push_back({x, m, h, x == h.m ? kOffen : x, kUngefragt});
@@ -298,10 +307,12 @@ std::size_t Vertreter(Suche& s, Haufen h, int k) {
 }
 
 // The neighbouring zeros of A(k + 1) around x, between which A(k) is monotonic, or the interval
-// ends: as the search left them, or polished. The polish of a cluster's estimate works there,
-// and its snap stays strictly inside the polished ones.
+// ends: as the search left them, or where they truly lie as far as it matters to the whole number
+// next to x. The polish of a cluster's estimate works there, and its snap stays strictly inside
+// the true ones.
 std::pair<double, double> Monoton(Suche& s, std::size_t von, int k, double x, bool genau) {
-    const auto stelle = [&s, genau](Fund& f) { return genau ? s.Genau(f) : f.x; };
+    const double ganz = Round(x);
+    const auto stelle = [&s, genau, ganz](Fund& f) { return genau ? s.Ende(f, ganz) : f.x; };
     double a = -s.ende;
     double b = s.ende;
     for (std::size_t i = von; i-- > 0;)
