@@ -139,4 +139,140 @@ Wert KompensiertHorner(const std::array<Zwei, N>& c, int grad, double x) {
     return {wert, 2.0 * (kEinheit * std::fabs(wert) + g * g * groesse)};
 }
 
+// The compensated sum left unrounded, as a double-double: where two such values are subtracted
+// (an antiderivative at both ends of an interval), the difference keeps what rounding each to a
+// Double would drop. Its error is that of the value above without the final rounding.
+template <std::size_t N>
+Zwei KompensiertHornerZwei(const std::array<Zwei, N>& c, int grad, double x) {
+    double s = c[static_cast<std::size_t>(grad)].hi;
+    double e = c[static_cast<std::size_t>(grad)].lo;
+    for (int i = grad - 1; i >= 0; --i) {
+        const Zwei& k = c[static_cast<std::size_t>(i)];
+        const Zwei p = ZweiProdukt(s, x);
+        const Zwei t = ZweiSumme(p.hi, k.hi);
+        s = t.hi;
+        e = e * x + (p.lo + t.lo + k.lo);
+    }
+    return ZweiSumme(s, e);
+}
+
+// The same with the slope p'(x) beside the value, in Double: enough to steer Newton's method,
+// whose steps the compensated values judge.
+template <std::size_t N>
+Wert KompensiertHorner(const std::array<Zwei, N>& c, int grad, double x, double& steigung) {
+    double s = c[static_cast<std::size_t>(grad)].hi;
+    double e = c[static_cast<std::size_t>(grad)].lo;
+    double d = 0.0;
+    double groesse = std::fabs(s);
+    const double ax = std::fabs(x);
+    for (int i = grad - 1; i >= 0; --i) {
+        const Zwei& k = c[static_cast<std::size_t>(i)];
+        d = d * x + s;
+        const Zwei p = ZweiProdukt(s, x);
+        const Zwei t = ZweiSumme(p.hi, k.hi);
+        s = t.hi;
+        e = e * x + (p.lo + t.lo + k.lo);
+        groesse = groesse * ax + std::fabs(k.hi);
+    }
+    steigung = d;
+    const double wert = s + e;
+    const double g = Gamma(2 * grad + 1);
+    return {wert, 2.0 * (kEinheit * std::fabs(wert) + g * g * groesse)};
+}
+
+// A bound on the relative error of one double-double operation (Plus, Mal): a few units of
+// 2^-106, taken generously.
+inline constexpr double kEinheitZwei = 16.0 * kEinheit * kEinheit;
+
+// A polynomial of degree grad held as double-doubles, k[i] that of x^i, each within fehler[i] of
+// the number it stands for and summed from terms of the size groesse[i] (the sum of their
+// magnitudes): the ratio of the two says how many digits of a coefficient are sure, also where
+// the terms cancelled to a small one.
+template <std::size_t N>
+struct ZweiPolynom {
+    int grad = -1;
+    std::array<Zwei, N> k{};
+    std::array<double, N> fehler{};
+    std::array<double, N> groesse{};
+};
+
+// c as a ZweiPolynom: exact, its terms its coefficients.
+template <std::size_t N>
+ZweiPolynom<N> AlsZweiPolynom(const std::array<double, N>& c, int grad) {
+    ZweiPolynom<N> p;
+    p.grad = grad;
+    for (int i = 0; i <= grad; ++i) {
+        const auto u = static_cast<std::size_t>(i);
+        p.k[u] = {c[u], 0.0};
+        p.groesse[u] = std::fabs(c[u]);
+    }
+    return p;
+}
+
+// The quotient of p (degree n >= 1) by (x - z), z within zFehler of the zero it stands for: each
+// coefficient within its fehler of the quotient of the numbers p and z stand for. The remainder
+// is dropped.
+//
+// For a zero z of p, q_i is both sum_(j > i) p_j z^(j-i-1), summed from the top as
+// q_(i-1) = p_i + z q_i, and -sum_(j <= i) p_j z^(j-i-1), summed from the constant term up as
+// q_i = (q_(i-1) - p_i) / z. Each sum is only as good as its largest term is small against the
+// result, and every q_i's terms are the |p_j z^j| scaled alike, so the quotient is split at the
+// largest of them, j*: the q_i from j* up are summed from the top, which leaves that term out, the
+// ones below from the constant term, which leaves it out too. A zero small against the others
+// (j* = 0) is divided out from the top, a large one (j* = n) from the constant term, and where
+// the constant term is 0, the zero 0 leaves p shifted down, exactly. The leading coefficient is
+// p_n, exact.
+template <std::size_t N>
+ZweiPolynom<N> DurchLinear(const ZweiPolynom<N>& p, Zwei z, double zFehler) {
+    const auto at = [](auto& a, int i) -> auto& {
+        return a[static_cast<std::size_t>(i)];
+    };
+    const int n = p.grad;
+    ZweiPolynom<N> q;
+    q.grad = n - 1;
+    // The largest term, by binary exponents: a factor 2 either way changes nothing that matters.
+    int oben = 0;
+    if (z.hi != 0.0) {
+        const double l = std::log2(std::fabs(z.hi));
+        double groesste = -HUGE_VAL;
+        for (int j = 0; j <= n; ++j) {
+            if (at(p.k, j).hi == 0.0) continue;
+            const double t = std::ilogb(at(p.k, j).hi) + j * l;
+            if (t > groesste) groesste = t;
+            if (t >= groesste) oben = j;
+        }
+    }
+    if (oben > n - 1) oben = n - 1;
+    const double az = std::fabs(z.hi);
+    at(q.k, n - 1) = at(p.k, n);
+    at(q.fehler, n - 1) = at(p.fehler, n);
+    at(q.groesse, n - 1) = at(p.groesse, n);
+    for (int i = n - 1; i > oben; --i) {
+        const Zwei zq = Mal(z, at(q.k, i));
+        at(q.k, i - 1) = Plus(at(p.k, i), zq);
+        at(q.fehler, i - 1) = at(p.fehler, i) + az * at(q.fehler, i) +
+                              std::fabs(at(q.k, i).hi) * zFehler +
+                              kEinheitZwei * (std::fabs(at(p.k, i).hi) + 2.0 * std::fabs(zq.hi));
+        at(q.groesse, i - 1) = at(p.groesse, i) + az * at(q.groesse, i);
+    }
+    if (oben == 0) return q;
+    const Zwei kehrwert = Durch({1.0, 0.0}, z);
+    const double relativ = zFehler / az;
+    Zwei vorige = {};
+    double voriger = 0.0;
+    double vorGroesse = 0.0;
+    for (int i = 0; i < oben; ++i) {
+        const Zwei d = Plus(vorige, Minus(at(p.k, i)));
+        at(q.k, i) = Mal(d, kehrwert);
+        at(q.fehler, i) =
+            (voriger + at(p.fehler, i)) / az + std::fabs(at(q.k, i).hi) * relativ +
+            2.0 * kEinheitZwei * (std::fabs(vorige.hi) + std::fabs(at(p.k, i).hi)) / az;
+        at(q.groesse, i) = (vorGroesse + at(p.groesse, i)) / az;
+        vorige = at(q.k, i);
+        voriger = at(q.fehler, i);
+        vorGroesse = at(q.groesse, i);
+    }
+    return q;
+}
+
 }  // namespace numerik

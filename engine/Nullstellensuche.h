@@ -1,7 +1,7 @@
 #pragma once
 // The search for critical points and real zeros with what the counted arrays of
-// HauptF::FindeKP leave out: which points are zeros of f, and how often. Internal to the engine;
-// FindeKP and the factor form are built on it.
+// HauptF::FindeKP leave out: which points are zeros of f, and how often; and what the factor form
+// leaves of f. Internal to the engine; FindeKP and the factor form are built on it.
 
 #include <vector>
 
@@ -11,6 +11,7 @@ struct Stelle {
     double x;
     bool nullstelle;   // a zero of f, not only of f' or f''
     int vielfachheit;  // for a zero of f: how often it divides f (the sum is at most the degree)
+    int ordnung;       // the lowest of f, f', f'' (0, 1, 2) that vanishes here
 };
 
 // The critical points of p ascending, each once; empty for degree below 1 and for a
@@ -18,3 +19,8 @@ struct Stelle {
 // and given again while the coefficients are the same bit for bit (an analysis run asks three
 // times for its f); the program has one thread, so this needs no lock.
 std::vector<Stelle> KritischeStellen(const PolynomT& p);
+
+// What is left of p once the factor form has divided it by the linear factors of its real zeros
+// (each as often as it divides p): the quotient, each coefficient rounded once, that the factor
+// form writes last, in parentheses or as a number. p itself where it has no real zero.
+PolynomT Faktorrest(const PolynomT& p);

@@ -1,15 +1,19 @@
 #pragma once
-// The engine's numeric kit: evaluation of a polynomial, the noise test, the bracketed Newton
-// polish and the snap to whole numbers, with the tolerances they use. The search for zeros, the
-// factor form, the window's rounding services and the value table all take them from here.
+// The engine's numeric kit: evaluation of a polynomial, the noise its term leaves open, the
+// sure sign, the noise test, the bracketed Newton polish and the snaps to whole numbers, with the
+// tolerances they use. The search for zeros, the factor form, the window's rounding services and
+// the value table all take them from here; the error-free arithmetic beneath is Fehlerfrei.h.
 //
 // grad is the caller's degree of p (its highest non-zero coefficient, or more); coefficients
 // above it are not read.
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
+#include "engine/Fehlerfrei.h"
 #include "engine/PolynomT.h"
 #include "framework/Text.h"
 
@@ -18,9 +22,6 @@ namespace numerik {
 // Tolerances of the window's snapping and zero test; each comparison with them is strict.
 // A value below this counts as zero (HauptF::IstNull: absolute).
 inline constexpr double kNullTest = 1e-08;
-// The search keeps a point that is a zero of no derivative of f only where f, f' or f'' lies
-// below this relative to the size of its sum there (RelativerWert): a filter, not a zero test.
-inline constexpr double kFilterKritisch = 1e-08;
 // A value within this of a whole number is that number: table values, quotient coefficients.
 inline constexpr double kFangRunden = 1e-09;
 // A zero within this of a whole number is written (zeros text, factor form) as that number.
@@ -30,18 +31,6 @@ inline constexpr double kFangPunkt = 1e-10;
 // The bisection halves while its interval is wider than this.
 inline constexpr double kBreite = 1.0000000000000001e-11;
 
-// The noise zone: a value of p at x no larger than this times sum |c_k x^k| cannot be told
-// from 0. Values are taken in long double (a derivative from f's own coefficients), so what is
-// left is the noise of the Double coefficients themselves: each is off by at most 2^-53 of its
-// size from the number it stands for, which moves the value by at most 2^-53 of that sum. A
-// double zero split by that rounding leaves at the critical point between its two halves a value
-// no larger than that, so sign changes whose values in between lie within the bound are one
-// zero. The bound is 2^-53 with 1% for the long-double evaluation. A lower bound leaves split
-// double zeros as two, a higher one joins distinct simple zeros: the seeded families of the
-// random test of the search show both. Distinct zeros whose value between them lies below the
-// bound stay joined: their coefficients cannot tell them from a double zero.
-inline constexpr double kRauschen = 1.12e-16;
-
 // Horner's rule in Double, from the degree down.
 inline double Horner(const PolynomT& p, int grad, double x) {
     double s = 0.0;
@@ -49,40 +38,10 @@ inline double Horner(const PolynomT& p, int grad, double x) {
     return s;
 }
 
-// Coefficients of a polynomial in long double: the derivatives of f formed from f's own
-// coefficients, so that they carry no rounding of their own.
-using KoeffGenau = std::array<long double, 10>;
-
-// Horner's rule in long double on the coefficients c (Double or long double): next to a zero,
-// where the Double sum is mostly rounding, it still tells which of two neighbouring Doubles lies
-// nearer the zero.
-template <class K>
-long double HornerGenau(const K& c, int grad, double x) {
-    long double s = 0.0L;
-    for (int i = grad; i >= 0; --i) s = s * x + c[i];
-    return s;
-}
-
-inline long double HornerGenau(const PolynomT& p, int grad, double x) {
-    return HornerGenau(p.Koeff, grad, x);
-}
-
-// The same with the slope, in one pass.
-template <class K>
-long double HornerGenau(const K& c, int grad, double x, long double& steigung) {
-    long double s = 0.0L;
-    long double d = 0.0L;
-    for (int i = grad; i >= 0; --i) {
-        d = d * x + s;
-        s = s * x + c[i];
-    }
-    steigung = d;
-    return s;
-}
-
-// p(x) in long double, rounded once to a Double: every digit of a value that is shown.
+// p(x) by compensated Horner, rounded once to a Double: every digit of a value that is shown,
+// also where the terms summed are far larger than the value.
 inline double WertGenau(const PolynomT& p, double x) {
-    return static_cast<double>(HornerGenau(p.Koeff, 9, x));
+    return KompensiertHorner(p.Koeff, 9, x).wert;
 }
 
 // (i + j)! / i!: the factor of c_(i + j) in the j-th derivative; whole numbers up to 9!, exact.
@@ -97,79 +56,253 @@ inline constexpr std::array<std::array<double, 10>, 10> kAbleitungsfaktor = [] {
     return t;
 }();
 
-// The j-th derivative of p in long double: c_k k (k - 1) ... (k - j + 1) at x^(k - j).
-inline KoeffGenau AbleitungGenau(const PolynomT& p, int j) {
-    KoeffGenau a{};
+// c is exactly the decimal its term shows (Str: at most 15 significant digits): a whole number
+// below 10^15, or a decimal of at most 15 digits that is a Double (0.5, 0.375, 2.25). With k the
+// places of the 15th digit (or one more), c 10^k is then a whole number of at most 15 digits
+// (trailing zeros aside): from 10^14 on c is whole and fmod exact; below, the product is exact as
+// a double-double while 10^k is a Double (k <= 22), and no smaller c is such a decimal, since
+// 10^k would need 5^k to divide a number below 10^15.
+inline bool IstSchrift(double c) {
+    static constexpr double kZehner[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const double a = std::fabs(c);
+    if (a == 0.0) return true;
+    if (!(a <= std::numeric_limits<double>::max())) return false;
+    int b = 0;
+    std::frexp(a, &b);
+    // 10^d <= a with d = floor((b - 1) log10(2)), the decimal exponent or one below it.
+    const int k = 14 - (((b - 1) * 78913) >> 18);
+    double ganz = 0.0;
+    if (k <= 0) {
+        if (-k > 22 || std::fmod(a, kZehner[-k]) != 0.0) return false;
+        ganz = a / kZehner[-k];
+    } else {
+        if (k > 22) return false;
+        const Zwei t = ZweiProdukt(a, kZehner[k]);
+        const bool whole = t.hi >= 0x1p52 || (t.hi + 0x1p52) - 0x1p52 == t.hi;
+        if (t.lo != 0.0 || !whole) return false;
+        ganz = t.hi;
+    }
+    if (ganz >= 1e15) {
+        if (std::fmod(ganz, 10.0) != 0.0) return false;
+        ganz /= 10.0;
+    }
+    return ganz < 1e15;
+}
+
+// How far c may lie from the number it stands for: what the data leave open of it. A
+// coefficient that is exactly the decimal its term shows carries nothing (whole numbers, 0.5):
+// the zeros of exact coefficients are told apart however close. Any other coefficient stands for
+// a number it was rounded from, a typed decimal (0.1) or a computed result, and lies within
+// 2^-53 of its size from it, the bound of one rounding. The distance to the 15-digit decimal
+// itself would not do: a typed decimal lies closer to it than that bound, but whether a computed
+// Double is the one nearest its 15-digit decimal is chance (one time in five to one in a
+// hundred), and for the others that distance, up to 5e-15 of the size, measures how the term is
+// written, not how the number was computed.
+inline double Unschaerfe(double c) {
+    return IstSchrift(c) ? 0.0 : kEinheit * std::fabs(c);
+}
+
+// A derivative of the polynomial searched, as the search judges it: its coefficients exact as
+// double-doubles (c_(i+j) (i+j)!/i! has up to 72 bits), and beside each what the term's decimals
+// leave open of it, Unschaerfe(c_(i+j)) times the same factor.
+struct Ableitung {
+    int grad = -1;
+    std::array<Zwei, 10> k{};
+    std::array<double, 10> rauschen{};
+};
+
+// c f exactly as a double-double, for a whole number f of at most 26 bits (the derivative
+// factors, up to 9!): c split into halves of 26 and 27 bits (Veltkamp), each half times f is
+// exact, and so is the difference of the high half's product and the rounded one (they lie
+// within a factor 2 of each other). No fused multiply-add is needed, which without hardware
+// support costs a library call. Beyond 2^995 the split would overflow; there ZweiProdukt.
+inline Zwei MalGanzzahl(double c, double f) {
+    if (!(std::fabs(c) < 0x1p995)) return ZweiProdukt(c, f);
+    const double t = 134217729.0 * c;
+    const double oben = t - (t - c);
+    const double unten = c - oben;
+    const double p = c * f;
+    return {p, (oben * f - p) + unten * f};
+}
+
+// c / f as a double-double for a whole number f of at most 26 bits (the antiderivative's
+// divisors): q = c / f rounded, c - q f exact by MalGanzzahl, whose quotient by f is the rest.
+inline Zwei DurchGanzzahl(double c, double f) {
+    const double q = c / f;
+    const Zwei p = MalGanzzahl(q, f);
+    return SchnelleZweiSumme(q, ((c - p.hi) - p.lo) / f);
+}
+
+// The j-th derivative of c (degree grad), whose coefficients lie within abstand of the term's.
+inline Ableitung AbleitungVon(const std::array<double, 10>& c,
+                              const std::array<double, 10>& abstand, int grad, int j) {
+    Ableitung a;
+    a.grad = grad - j;
     const auto& faktor = kAbleitungsfaktor[static_cast<std::size_t>(j)];
-    for (int i = 0; i + j <= 9; ++i)
-        a[static_cast<std::size_t>(i)] =
-            static_cast<long double>(p.Koeff[static_cast<std::size_t>(i + j)]) *
-            faktor[static_cast<std::size_t>(i)];
+    for (int i = 0; i <= a.grad; ++i) {
+        const auto u = static_cast<std::size_t>(i);
+        const auto v = static_cast<std::size_t>(i + j);
+        a.k[u] = MalGanzzahl(c[v], faktor[u]);
+        a.rauschen[u] = abstand[v] * faktor[u];
+    }
     return a;
 }
 
-// p(x) and the size of what Horner's rule sums at x, sum |c_k x^k| (Horner's rule on |c_k| at
-// |x|), in one pass. Long double, so that neither overflows where Double terms would.
-template <class K>
-long double WertUndGroesse(const K& c, int grad, double x, long double& groesse) {
-    long double s = 0.0L;
-    long double g = 0.0L;
-    const long double ax = std::fabs(static_cast<long double>(x));
-    for (int i = grad; i >= 0; --i) {
-        s = s * x + c[i];
-        g = g * ax + std::fabs(static_cast<long double>(c[i]));
+// gamma(2n + 2) for the degrees n = 0 to 9.
+inline constexpr std::array<double, 10> kSicher = [] {
+    std::array<double, 10> t{};
+    for (int n = 0; n < 10; ++n) t[static_cast<std::size_t>(n)] = Gamma(2 * n + 2);
+    return t;
+}();
+
+// The sign of the exact value at x. Horner's rule in Double on the high parts is off by at most
+// gamma(2n) of sum |k_i x^i| (Higham), the low parts by u of it, and the size summed beside the
+// value is itself off by gamma(n) at most: where the value is larger than gamma(2n + 2) of that
+// size, its sign is sure, and that holds everywhere but next to a zero. There the compensated
+// value decides, which keeps the sign where terms of 1e16 sum to values of order 1.
+inline int SicheresVorzeichen(const Ableitung& a, double x) {
+    const int n = a.grad;
+    double s = a.k[static_cast<std::size_t>(n)].hi;
+    double g = std::fabs(s);
+    const double ax = std::fabs(x);
+    for (int i = n - 1; i >= 0; --i) {
+        const double c = a.k[static_cast<std::size_t>(i)].hi;
+        s = s * x + c;
+        g = g * ax + std::fabs(c);
     }
-    groesse = g;
-    return s;
+    if (std::fabs(s) > kSicher[static_cast<std::size_t>(n)] * g || std::isinf(s))
+        return (s > 0.0) - (s < 0.0);
+    const double w = KompensiertHorner(a.k, n, x).wert;
+    return (w > 0.0) - (w < 0.0);
 }
 
-// p(x) / sum |c_k x^k|: p's value relative to the size of what Horner's rule sums at x, which
-// does not depend on the scale of the coefficients; 0 where p(x) is exactly 0.
-template <class K>
-double RelativerWert(const K& c, int grad, double x) {
-    long double groesse = 0.0L;
-    const long double s = WertUndGroesse(c, grad, x, groesse);
-    if (s == 0.0L) return 0.0;
-    return static_cast<double>(s / groesse);
+// The same, with the bound gamma(2n + 2) sum |k_i| X^i taken beforehand for an interval in which
+// |x| <= X: where the value clears it, which is all but next to a zero, no size need be summed.
+inline double Sicherheit(const Ableitung& a, double X) {
+    double g = 0.0;
+    for (int i = a.grad; i >= 0; --i) g = g * X + std::fabs(a.k[static_cast<std::size_t>(i)].hi);
+    return kSicher[static_cast<std::size_t>(a.grad)] * g;
 }
 
-inline double RelativerWert(const PolynomT& p, int grad, double x) {
-    return RelativerWert(p.Koeff, grad, x);
+inline int SicheresVorzeichen(const Ableitung& a, double x, double sicherheit) {
+    double s = a.k[static_cast<std::size_t>(a.grad)].hi;
+    for (int i = a.grad - 1; i >= 0; --i) s = s * x + a.k[static_cast<std::size_t>(i)].hi;
+    if (std::fabs(s) > sicherheit || std::isinf(s)) return (s > 0.0) - (s < 0.0);
+    return SicheresVorzeichen(a, x);
 }
 
-template <class K>
-bool ImRauschen(const K& c, int grad, double x) {
-    long double groesse = 0.0L;
-    const long double s = WertUndGroesse(c, grad, x, groesse);
-    return std::fabs(s) <= kRauschen * groesse;
+// sum rauschen_i |x|^i: how far the term's rounding could have moved the value at x.
+inline double Rauschen(const Ableitung& a, double x) {
+    double r = 0.0;
+    const double ax = std::fabs(x);
+    for (int i = a.grad; i >= 0; --i) r = r * ax + a.rauschen[static_cast<std::size_t>(i)];
+    return r;
 }
 
-// Newton's steps in long double from x towards the zero of p in [a, b]. A step counts only while
-// it stays in [a, b] and does not make |p| larger, so where p' vanishes or a step would leave
-// the bracket, the point reached stands. In an interval where p is monotonic, a few steps from
-// a point near the zero reach the Double nearest it, also from a point where the Double
-// bisection stopped at a sign change of rounding noise.
+// The value at x cannot be told from 0: it lies within what the term's rounding could have moved
+// it by and the compensated evaluation's own error bound.
+inline bool ImRauschen(const Ableitung& a, double x) {
+    const Wert w = KompensiertHorner(a.k, a.grad, x);
+    return std::fabs(w.wert) <= w.fehler + Rauschen(a, x);
+}
+
+// A quick test that spares the compensated one: the value is clearly beyond the noise at every
+// point of [lo, hi], which holds x. Horner's rule in Double at x, off by gamma(2n + 2) of the size
+// at most; the value moves by at most (hi - lo) times the size of the derivative over the
+// interval; the compensated bound is below 4u of the size. All sizes are taken at the larger of
+// |lo| and |hi|.
+inline bool KlarUeberRauschen(const Ableitung& a, double x, double lo, double hi) {
+    const int n = a.grad;
+    const double X = std::max(std::fabs(lo), std::fabs(hi));
+    double s = a.k[static_cast<std::size_t>(n)].hi;
+    double g = std::fabs(s);
+    double dg = 0.0;
+    double r = a.rauschen[static_cast<std::size_t>(n)];
+    for (int i = n - 1; i >= 0; --i) {
+        const auto u = static_cast<std::size_t>(i);
+        s = s * x + a.k[u].hi;
+        dg = dg * X + g;
+        g = g * X + std::fabs(a.k[u].hi);
+        r = r * X + a.rauschen[u];
+    }
+    const double schranke =
+        (kSicher[static_cast<std::size_t>(n)] + 4.0 * kEinheit) * g + (hi - lo) * dg + r;
+    return std::fabs(s) > 2.0 * schranke;
+}
+
+// Newton's steps from x towards the zero of a in [lo, hi], each value by compensated Horner. A
+// step counts only while it stays in [lo, hi] and does not make |value| larger, so where the slope
+// vanishes or a step would leave the interval, the point reached stands. In an interval where a
+// is monotonic, a few steps from a point near the zero reach a Double next to it, also where the
+// terms summed are far larger than the values.
 inline constexpr int kNewtonSchritte = 8;
 
-template <class K>
-double Poliert(const K& c, int grad, double x, double a, double b) {
-    long double steigung = 0.0L;
-    long double v = HornerGenau(c, grad, x, steigung);
-    for (int i = 0; i < kNewtonSchritte && v != 0.0L; ++i) {
-        const double y = static_cast<double>(x - v / steigung);
-        if (!(a <= y && y <= b) || y == x) break;
-        long double neueSteigung = 0.0L;
-        const long double wert = HornerGenau(c, grad, y, neueSteigung);
-        if (!(std::fabs(wert) <= std::fabs(v))) break;
+inline double Poliert(const Ableitung& a, double x, double lo, double hi) {
+    double steigung = 0.0;
+    Wert v = KompensiertHorner(a.k, a.grad, x, steigung);
+    for (int i = 0; i < kNewtonSchritte && v.wert != 0.0; ++i) {
+        const double y = x - v.wert / steigung;
+        if (!(lo <= y && y <= hi) || y == x) break;
+        double neueSteigung = 0.0;
+        const Wert w = KompensiertHorner(a.k, a.grad, y, neueSteigung);
+        if (!(std::fabs(w.wert) <= std::fabs(v.wert))) break;
         x = y;
-        v = wert;
+        v = w;
         steigung = neueSteigung;
     }
     return x;
 }
 
-inline double Poliert(const PolynomT& p, int grad, double x, double a, double b) {
-    return Poliert(p.Koeff, grad, x, a, b);
+// a's value at x with its slope: by Horner's rule in Double where the value's sign is sure
+// (genau false), else compensated (genau true). The slope is Double in both.
+inline double WertUndSteigung(const Ableitung& a, double x, double& steigung, bool& genau) {
+    const int n = a.grad;
+    double s = a.k[static_cast<std::size_t>(n)].hi;
+    double d = 0.0;
+    double g = std::fabs(s);
+    const double ax = std::fabs(x);
+    for (int i = n - 1; i >= 0; --i) {
+        const double c = a.k[static_cast<std::size_t>(i)].hi;
+        d = d * x + s;
+        s = s * x + c;
+        g = g * ax + std::fabs(c);
+    }
+    steigung = d;
+    genau = !(std::fabs(s) > kSicher[static_cast<std::size_t>(n)] * g);
+    return genau ? KompensiertHorner(a.k, n, x, steigung).wert : s;
+}
+
+// The zero of a in the bracket [lo, hi] with the sign vlo at lo (and the other sign, or 0, at
+// hi), from x in it: Newton's method, with a halving of the bracket wherever a step would leave
+// it or would not halve the last step, so it ends in every bracket and is quick next to a simple
+// zero. Values are taken in Double while their sign is sure, then compensated. A step of a few
+// units in the last place from a compensated value lands on the Double next to the zero (the
+// step's own error is far below a unit there), which is taken as it is.
+inline double Eingegrenzt(const Ableitung& a, double x, double lo, double hi, int vlo) {
+    double letzter = 2.0 * (hi - lo);
+    for (int i = 0; i < 2 * kNewtonSchritte + 120; ++i) {
+        double steigung = 0.0;
+        bool genau = false;
+        const double v = WertUndSteigung(a, x, steigung, genau);
+        const int sv = (v > 0.0) - (v < 0.0);
+        if (sv == 0) return x;
+        (sv == vlo ? lo : hi) = x;
+        const double schritt = v / steigung;
+        double y = x - schritt;
+        if (y == x) return x;
+        const bool newton = lo <= y && y <= hi && std::fabs(schritt) <= 0.5 * letzter;
+        if (!newton) {
+            y = lo / 2 + hi / 2;
+            if (!(lo < y && y < hi)) return x;
+        } else if (genau && std::fabs(schritt) <= 8.0 * kEinheit * std::fabs(x)) {
+            return y;
+        }
+        letzter = std::fabs(y - x);
+        x = y;
+    }
+    return x;
 }
 
 // x snapped to the nearest whole number when it lies within schranke of it. Not finite x
@@ -179,7 +312,8 @@ inline double Gefangen(double x, double schranke) {
     return Abs(x - ganz) < schranke ? ganz : x;
 }
 
-// The three snaps by what they snap: a point of the search (kFangPunkt), a value or quotient
+// The three snaps by what they snap: a point of the search (kFangPunkt; for a zero of a function
+// the search knows, PunktGefangen below asks that it still vanish there), a value or quotient
 // coefficient (kFangRunden, HauptF::Runden), a zero as it is written (kFangAusgabe,
 // HauptF::RundnfAusg).
 // + 0.0 makes a point snapped to 0 from below +0, not -0.
@@ -191,6 +325,17 @@ inline double WertGefangen(double x) {
 }
 inline double AusgabeGefangen(double x) {
     return Gefangen(x, kFangAusgabe);
+}
+
+// A zero of a found between lo and hi, where a is monotonic, snapped to the nearest whole number
+// N within kFangPunkt only where N lies strictly between them and a still vanishes at N within
+// its noise: so the zero moves onto no other point and past none, no zero is lost, and the value
+// table shows 0 at N where it showed 0 at x. Otherwise the point keeps its own x.
+inline double PunktGefangen(const Ableitung& a, double x, double lo, double hi) {
+    const double ganz = Round(x);
+    if (Abs(x - ganz) < kFangPunkt && lo < ganz && ganz < hi && ImRauschen(a, ganz))
+        return ganz + 0.0;
+    return x + 0.0;
 }
 
 }  // namespace numerik

@@ -18,26 +18,92 @@ std::string Faktor(double z) {
     return "( x + " + Str(Abs(z)) + ")";
 }
 
-// t divided by (x - b) into r. From the highest coefficient down (PdurchxminusB) as a rule; the
-// remainder it drops, p0 + b q0, should vanish beside p0. Where it does not (a zero so large
-// that b q0 swamps the small coefficients: x^3 - 1e17x^2 - 1 would leave x^2, with a zero at 0
-// that f does not have), the division from the constant term up, q0 = -p0 / b and
-// qk = (q(k-1) - pk) / b, keeps them, if what it drops at the top is smaller in turn.
-void Geteilt(PolynomT& r, const PolynomT& t, double b) {
-    r.PdurchxminusB(t, b);
-    const int n = t.grad();
-    if (n < 1 || b == 0.0 || t.Koeff[0] == 0.0) return;
-    const double rest = t.Koeff[0] + b * r.Koeff[0];
-    if (!(Abs(rest) > numerik::kFangRunden * Abs(t.Koeff[0]))) return;
-    PolynomT q;
-    q.Koeff[0] = -t.Koeff[0] / b;
-    for (int k = 1; k <= n - 1; ++k) q.Koeff[k] = (q.Koeff[k - 1] - t.Koeff[k]) / b;
-    const double oben = t.Koeff[n] - q.Koeff[n - 1];
-    if (q.IstEndlich() && Abs(oben) / Abs(t.Koeff[n]) < Abs(rest) / Abs(t.Koeff[0])) {
-        q.Koeff[n - 1] = t.Koeff[n];
-        r.KopieVon(q);
+using numerik::Zwei;
+
+// A zero of f as the factor form divides by it: a double-double next to the zero of f's exact
+// coefficients, within fehler of it. The search gives the Double next to the zero (for a zero of
+// multiplicity m, that of the derivative A(m - 1), f's best estimate there); one Newton step in
+// A(m - 1) on compensated values adds the next 53 bits. Its error: the value's error bound and
+// the slope's over the slope, and the step's square times the curvature over the slope, doubled.
+// A step that is no correction in the last bits leaves the Double as it is.
+struct Teiler {
+    Zwei z;
+    double fehler;
+};
+
+// The exact derivatives of f, each formed when first asked for.
+class Ableitungen {
+  public:
+    Ableitungen(const PolynomT& f, int n) : f_(f), n_(n) {}
+    const numerik::Ableitung& operator[](int j) {
+        auto& a = a_[static_cast<std::size_t>(j)];
+        if (a.grad < 0) a = numerik::AbleitungVon(f_.Koeff, {}, n_, j);
+        return a;
     }
+
+  private:
+    const PolynomT& f_;
+    int n_;
+    std::array<numerik::Ableitung, 10> a_{};
+};
+
+Teiler Verfeinert(Ableitungen& abl, int n, const Stelle& st) {
+    const int j = st.vielfachheit - 1;
+    const Teiler grob = {{st.x, 0.0}, 4.0 * numerik::kEinheit * std::fabs(st.x)};
+    if (j + 1 > n) return grob;
+    const numerik::Wert v = numerik::KompensiertHorner(abl[j].k, n - j, st.x);
+    if (v.wert == 0.0) return {{st.x, 0.0}, 0.0};
+    double kruemmung = 0.0;
+    const numerik::Wert s = numerik::KompensiertHorner(abl[j + 1].k, n - j - 1, st.x, kruemmung);
+    const double schritt = v.wert / s.wert;
+    const double fehler =
+        2.0 *
+        ((v.fehler + std::fabs(schritt) * s.fehler + schritt * schritt * std::fabs(kruemmung)) /
+         std::fabs(s.wert));
+    if (!std::isfinite(fehler) || !(std::fabs(schritt) <= 0x1p-30 * std::fabs(st.x))) return grob;
+    return {numerik::SchnelleZweiSumme(st.x, -schritt), fehler};
 }
+
+// The quotient of f by the linear factors of its zeros, in double-double precision, each
+// division in the direction that does not cancel (numerik::DurchLinear), the zeros 0 first, which
+// leave f shifted down exactly. Rounded once, a coefficient that lies within its error bound of a
+// whole number is that number where that bound is far below its terms (2^-70 of them): dividing
+// x^4 - x^2 - 2 by its zeros +-sqrt(2) leaves x^2 + 1, not a term of 1e-32 x beside it; where
+// an ill-conditioned zero leaves a coefficient unsure in its last bits, it keeps them.
+PolynomT Rest(const PolynomT& f, std::vector<Teiler> teiler) {
+    std::stable_partition(teiler.begin(), teiler.end(),
+                          [](const Teiler& t) { return t.z.hi == 0.0 && t.z.lo == 0.0; });
+    numerik::ZweiPolynom<10> r = numerik::AlsZweiPolynom(f.Koeff, f.grad());
+    for (const Teiler& t : teiler) {
+        if (r.grad < 1) break;
+        r = numerik::DurchLinear(r, t.z, t.fehler);
+    }
+    PolynomT rest;
+    for (int i = 0; i <= r.grad; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const double c = numerik::AlsDouble(r.k[k]);
+        const double ganz = Round(c);
+        const bool sicher = r.fehler[k] <= 0x1p-70 * r.groesse[k];
+        rest.Koeff[k] = sicher && std::fabs(c - ganz) <= r.fehler[k] ? ganz + 0.0 : c;
+    }
+    return rest;
+}
+
+// The antiderivative F(x) = sum c_k x^(k+1) / (k+1), F(0) = 0, with its coefficients and
+// values as double-doubles: an integral F(b) - F(a) keeps its digits where F is far larger than
+// the integral, as between the zeros of x^5 - 5000x^4 + ... - 999995000004001, where F is of
+// order 1e19 and the areas of order 1.
+struct Stammfunktion {
+    std::array<Zwei, 11> k{};
+    int grad = 0;
+
+    explicit Stammfunktion(const PolynomT& p) : grad(p.grad() + 1) {
+        for (int i = 1; i <= grad; ++i)
+            k[static_cast<std::size_t>(i)] = numerik::DurchGanzzahl(
+                p.Koeff[static_cast<std::size_t>(i - 1)], static_cast<double>(i));
+    }
+    Zwei operator()(double x) const { return numerik::KompensiertHornerZwei(k, grad, x); }
+};
 
 }  // namespace
 
@@ -65,29 +131,54 @@ void PolynomT::PdurchxminusB(const PolynomT& p, double b) {
     KopieVon(q);
 }
 
-// The zeros of f, each as often as it divides f, in the order and with the digits of the zeros
-// list. f is divided by each zero as found; the factor shows it as the zeros text does, snapped
-// within 5e-05 to a whole number. Dividing by the snapped number instead would leave a quotient
-// that no longer vanishes where f's other zeros lie (-3e-09 written as 0 beside the zero 0).
-std::string PolynomT::Faktorform() const {
+namespace {
+
+// The linear factors of p's real zeros, each as often as it divides p, in the order and with the
+// digits of the zeros list, and what is left of p after dividing by them all. Each factor shows
+// its zero as the zeros text does, snapped within 5e-05 to a whole number; p is divided by the
+// zero itself, made more precise. Dividing by the snapped number instead would leave a quotient
+// that no longer vanishes where p's other zeros lie (-3e-09 written as 0 beside the zero 0).
+struct Zerlegung {
+    std::vector<std::string> faktoren;
+    PolynomT rest;
+};
+
+Zerlegung Zerlegt(const PolynomT& p) {
     class HauptF& w = HauptF();
-    PolynomT r;
-    PolynomT t;
-    r.KopieVon(*this);
-    std::string text;
-    std::string sep;
-    for (const Stelle& st : KritischeStellen(*this)) {
+    const int n = p.grad();
+    Zerlegung z;
+    std::vector<Teiler> teiler;
+    Ableitungen abl(p, n);
+    for (const Stelle& st : KritischeStellen(p)) {
         if (!st.nullstelle) continue;
-        double z = st.x;
-        w.RundnfAusg(z);
-        const std::string faktor = Faktor(z);
-        for (int i = 0; i < st.vielfachheit && r.grad() > 0; ++i) {
-            text += sep + faktor;
-            t.KopieVon(r);
-            Geteilt(r, t, st.x);
-            sep = " * ";
+        double x = st.x;
+        w.RundnfAusg(x);
+        const std::string faktor = Faktor(x);
+        const Teiler t = Verfeinert(abl, n, st);
+        for (int i = 0; i < st.vielfachheit && static_cast<int>(teiler.size()) < n; ++i) {
+            z.faktoren.push_back(faktor);
+            teiler.push_back(t);
         }
     }
+    z.rest = teiler.empty() ? p : Rest(p, teiler);
+    return z;
+}
+
+}  // namespace
+
+PolynomT Faktorrest(const PolynomT& p) {
+    return Zerlegt(p).rest;
+}
+
+std::string PolynomT::Faktorform() const {
+    const Zerlegung z = Zerlegt(*this);
+    std::string text;
+    std::string sep;
+    for (const std::string& f : z.faktoren) {
+        text += sep + f;
+        sep = " * ";
+    }
+    const PolynomT& r = z.rest;
     if (!r.IstEndlich())
         text += sep + "(" + kUeberlauf + ")";
     else if (r.grad() > 0 || r.Koeff[0] < 0.0)
@@ -112,14 +203,8 @@ std::string PolynomT::NullstellenString() const {
 }
 
 double PolynomT::Integral(double a, double b) const {
-    std::array<double, 11> f{};
-    for (int k = 1; k <= 10; ++k) f[k] = Koeff[k - 1] / static_cast<double>(k);
-    auto stamm = [&f](double x) {
-        double s = 0.0;
-        for (int k = 10; k >= 0; --k) s = s * x + f[k];
-        return s;
-    };
-    return stamm(b) - stamm(a);
+    const Stammfunktion f(*this);
+    return numerik::AlsDouble(numerik::Plus(f(b), numerik::Minus(f(a))));
 }
 
 void PolynomT::Nullstellenmenge(std::vector<double>& z) const {
@@ -133,6 +218,12 @@ double PolynomT::Umrandet() const {
     Nullstellenmenge(z);
     double a = 0.0;
     if (z.empty() || z[0] <= 1) return a;
-    for (std::size_t k = 1; k + 1 < z.size(); ++k) a = a + Abs(Integral(z[k], z[k + 1]));
+    const Stammfunktion f(*this);
+    Zwei links = f(z[1]);
+    for (std::size_t k = 1; k + 1 < z.size(); ++k) {
+        const Zwei rechts = f(z[k + 1]);
+        a = a + Abs(numerik::AlsDouble(numerik::Plus(rechts, numerik::Minus(links))));
+        links = rechts;
+    }
     return a;
 }

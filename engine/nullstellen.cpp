@@ -1,8 +1,19 @@
 // The search for critical points and real zeros. It finds the zero of the linear derivative
 // directly and then, one derivative lower at a time down to f itself, bisects every sign change
 // between the points found so far; so each level is searched between the zeros of all higher
-// derivatives, between which it is monotonic. Points that lie in one zone of rounding noise are
-// then taken together as one point.
+// derivatives, between which it is monotonic. Points that lie in one zone of noise are then taken
+// together as one point, and a zero of a higher derivative is kept only where f, f' or f''
+// vanishes there.
+//
+// The noise is what the data leave open. Each coefficient c_k may stand for a number up to
+// delta_k away (numerik::Unschaerfe: 0 where c_k is exactly the decimal its term shows, as whole
+// numbers are, else 2^-53 |c_k|, the bound of the rounding that made it), so a value at x may be
+// off by sum delta_k |x|^k (with the derivative factors for f' and f''), plus the error bound of
+// its compensated evaluation. Values within that cannot be told from 0, so zeros that rounding
+// the typed decimals has split are one; values beyond it can, also where terms of 1e16 sum to
+// values of order 1, so the zeros of exact coefficients stay apart however close they lie. Every
+// sign the search decides on is sure: Horner's rule in Double where its error bound allows, the
+// compensated value next to a zero.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -19,7 +30,7 @@
 
 namespace {
 
-using numerik::Horner;
+using numerik::Ableitung;
 
 // Halving [-max, max] down to neighbouring Doubles takes fewer than 1080 passes; the cap only
 // guards against a pass that narrows nothing.
@@ -28,12 +39,6 @@ constexpr double kGroessteZahl = std::numeric_limits<double>::max();
 // The interval ends lie this much (relative) beyond the search bound: the sum of the
 // coefficients is rounded, so a zero can lie exactly on the bound, where it has no sign.
 constexpr double kJenseits = 0x1p-48;
-
-// Signs rather than the product of two values: a product can underflow to 0 or overflow.
-// NaN has no sign.
-int Vorzeichen(double v) {
-    return (v > 0.0) - (v < 0.0);
-}
 
 // The midpoint where a + b overflows or an end is infinite.
 double MitteAmRand(double a, double b) {
@@ -70,8 +75,7 @@ bool Weiter(Halbierung& h, int n) {
     return h.a < h.m && h.m < h.b;
 }
 
-void Schritt(Halbierung& h, double wert) {
-    const int v = Vorzeichen(wert);
+void Schritt(Halbierung& h, int v) {
     if (h.va * v > 0) {
         h.a = h.m;
     } else {
@@ -80,32 +84,41 @@ void Schritt(Halbierung& h, double wert) {
     }
 }
 
-void Halbieren(const PolynomT& p, int grad, Halbierung& h) {
+// vorzeichen(x) is the sign of the function at x.
+template <class Zeichen>
+void Halbieren(Halbierung& h, Zeichen vorzeichen) {
     h.m = Mitte(h.a, h.b);
-    for (int n = 0; Weiter(h, n); ++n) Schritt(h, Horner(p, grad, h.m));
+    for (int n = 0; Weiter(h, n); ++n) Schritt(h, vorzeichen(h.m));
 }
 
 // A point of the search, the derivative A(stufe) whose zero it is, and the bracket its
 // bisection left (no sign change for the zero of the linear derivative, which is computed
-// directly). Every decision of the search takes the point as the bisection left it, snapped;
-// only what is reported is polished, so the polish moves no interval end.
+// directly). The point as the bisection left it, snapped, is an interval end of the lower levels,
+// so the polish moves no interval end. Whether another derivative vanishes at the point is asked
+// at the point polished in A(stufe), computed when first needed: 1e-11 off it, the value of f at
+// a double zero of exact coefficients lies far beyond their noise.
 struct Fund {
     double x;
     int stufe;
     Halbierung klammer;
+    double genau;  // x polished in A(stufe); NaN until asked
     // Per derivative j: -1 not yet asked, else whether A(j) is 0 at x within the noise.
     std::array<signed char, 10> null;
 };
 
+constexpr std::array<signed char, 10> kUngefragt = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+constexpr double kOffen = std::numeric_limits<double>::quiet_NaN();
+
 // Scales by a power of two so that the largest coefficient lies in [0.5, 1): exact, so every
 // value keeps its sign and zeros stay where they are, while the derivatives (up to 9! times the
-// leading coefficient) cannot overflow.
-void Normieren(PolynomT& p) {
+// leading coefficient) cannot overflow. Returns the exponent taken off.
+int Normieren(PolynomT& p) {
     double groesste = 0.0;
     for (double c : p.Koeff) groesste = std::max(groesste, std::fabs(c));
     int e = 0;
     std::frexp(groesste, &e);
     for (double& c : p.Koeff) c = std::ldexp(c, -e);
+    return e;
 }
 
 // Sorts the points ascending, stably, where those before u are sorted already and the new ones
@@ -122,32 +135,47 @@ void Einordnen(std::vector<Fund>& funde, std::size_t u, std::vector<Fund>& hilfe
     funde.swap(hilfe);
 }
 
-// The derivatives A(0) = f (scaled) to A(n - 1), in Double for the bisection and in long double
-// from f's coefficients for the noise test and the polish; the degree n and the interval ends
-// +-ende.
+// The derivatives A(0) = f (scaled) to A(n - 1), exact, with their noise; the degree n and the
+// interval ends +-ende.
 struct Suche {
-    std::array<PolynomT, 10> A;
-    std::array<numerik::KoeffGenau, 10> L;
+    std::array<Ableitung, 10> A;
     int n = 0;
     double ende = 0.0;
     std::vector<Fund> funde;
 
-    // A(j) vanishes at f's point: it is a bracketed zero of A(j), or A(j)'s value there lies in
-    // the noise zone.
+    const Ableitung& Abl(int j) const { return A[static_cast<std::size_t>(j)]; }
+
+    double Genau(Fund& f) const {
+        if (std::isnan(f.genau)) {
+            const Halbierung& h = f.klammer;
+            f.genau = numerik::Eingegrenzt(Abl(f.stufe), h.m, h.a, h.b, h.va);
+        }
+        return f.genau;
+    }
+
+    // Where f's point truly lies, as far as it matters to the whole number ganz: the point
+    // polished where ganz is within reach of its bracket, else as the search left it (the
+    // polished point lies in the bracket, and so does the point as left).
+    double Ende(Fund& f, double ganz) const {
+        const bool nahe = std::fabs(ganz - f.x) <= 2.0 * (f.klammer.b - f.klammer.a);
+        return nahe ? Genau(f) : f.x;
+    }
+
+    // A(j) vanishes at f's point: it is a bracketed zero of A(j), or A(j)'s value at the point
+    // polished lies in the noise, or A(j) is exactly 0 at the point as an interval end (where no
+    // interval beside it was searched for A(j)). Most values lie far beyond the noise, which
+    // Double arithmetic at the unpolished point tells at once.
     bool Null(Fund& f, int j) const {
         if (f.stufe == j) return true;
         signed char& c = f.null[static_cast<std::size_t>(j)];
-        if (c < 0)
-            c = j == 0 ? numerik::ImRauschen(A[0].Koeff, n, f.x)
-                       : numerik::ImRauschen(L[static_cast<std::size_t>(j)], n - j, f.x);
+        if (c < 0) {
+            const Ableitung& a = Abl(j);
+            const double lo = std::min(f.klammer.a, f.x);
+            const double hi = std::max(f.klammer.b, f.x);
+            c = !numerik::KlarUeberRauschen(a, f.x, lo, hi) &&
+                (numerik::ImRauschen(a, Genau(f)) || numerik::SicheresVorzeichen(a, f.x) == 0);
+        }
         return c != 0;
-    }
-
-    // A(k) polished from x in [a, b]; f itself from its Double coefficients, which are the
-    // same numbers.
-    double Poliert(int k, double x, double a, double b) const {
-        return k == 0 ? numerik::Poliert(A[0].Koeff, n, x, a, b)
-                      : numerik::Poliert(L[static_cast<std::size_t>(k)], n - k, x, a, b);
     }
 };
 
@@ -160,29 +188,49 @@ void Ebenen(Suche& s) {
     std::vector<double> ende;
     std::vector<int> vorzeichen;
     std::vector<Halbierung> halbierungen;
-    constexpr std::array<signed char, 10> kUngefragt = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
-    // + 0.0 writes the zero of a linear derivative through the origin as 0, not -0. Where the
-    // quotient overflows, the zero lies beyond every Double and is no point.
-    const double linear = -s.A[n - 1].Koeff[0] / s.A[n - 1].Koeff[1] + 0.0;
+    std::vector<std::size_t> intervall;
+    // The zero of the linear derivative, the Double nearest the exact quotient; + 0.0 writes it
+    // as 0, not -0, where it lies at the origin. Where the quotient overflows, the zero lies
+    // beyond every Double and is no point.
+    const Ableitung& lin = s.Abl(n - 1);
+    const double linear =
+        numerik::AlsDouble(numerik::Durch(numerik::Minus(lin.k[0]), lin.k[1])) + 0.0;
     if (std::isfinite(linear))
-        funde.push_back({linear, n - 1, {linear, linear, 0, 0, linear}, kUngefragt});
+        funde.push_back({linear, n - 1, {linear, linear, 0, 0, linear}, linear, kUngefragt});
     for (int m = n - 2; m >= 0; --m) {
-        const int g = n - m;
+        const Ableitung& a = s.Abl(m);
+        const auto vorzeichenVon = [&a](double x) { return numerik::SicheresVorzeichen(a, x); };
         const std::size_t u = funde.size();
         // The interval ends of this level: -ende, the points so far, ende; and A(m)'s sign there.
         ende.assign(1, -s.ende);
         for (const Fund& f : funde) ende.push_back(f.x);
         ende.push_back(s.ende);
         vorzeichen.resize(ende.size());
-        for (std::size_t j = 0; j < ende.size(); ++j)
-            vorzeichen[j] = Vorzeichen(Horner(s.A[m], g, ende[j]));
+        for (std::size_t j = 0; j < ende.size(); ++j) vorzeichen[j] = vorzeichenVon(ende[j]);
         halbierungen.clear();
+        intervall.clear();
         for (std::size_t j = 0; j + 1 < ende.size(); ++j)
-            if (vorzeichen[j] * vorzeichen[j + 1] < 0)
+            if (vorzeichen[j] * vorzeichen[j + 1] < 0) {
                 halbierungen.push_back({ende[j], ende[j + 1], vorzeichen[j], vorzeichen[j + 1]});
-        for (Halbierung& h : halbierungen) {
-            Halbieren(s.A[m], g, h);
-            funde.push_back({numerik::PunktGefangen(h.m), m, h, kUngefragt});
+                intervall.push_back(j);
+            }
+        for (std::size_t i = 0; i < halbierungen.size(); ++i) {
+            Halbierung& h = halbierungen[i];
+            const double sicherheit = numerik::Sicherheit(a, std::max(-h.a, h.b));
+            Halbieren(h, [&a, sicherheit](double x) {
+                return numerik::SicheresVorzeichen(a, x, sicherheit);
+            });
+            double x = h.m + 0.0;
+            // The snap asks where the interval's ends truly lie: the points of the higher
+            // derivatives polished (the ends beside them are funde[j - 1] and funde[j]).
+            if (std::fabs(x - Round(x)) < numerik::kFangPunkt) {
+                const std::size_t j = intervall[i];
+                const double ganz = Round(x);
+                const double lo = j == 0 ? -s.ende : s.Ende(funde[j - 1], ganz);
+                const double hi = j == u ? s.ende : s.Ende(funde[j], ganz);
+                x = numerik::PunktGefangen(a, x, lo, hi);
+            }
+            funde.push_back({x, m, h, x == h.m ? kOffen : x, kUngefragt});
         }
         Einordnen(funde, u, sortiert);
     }
@@ -224,10 +272,23 @@ int NiedrigsteNull(Suche& s, Haufen h) {
 // Within the noise zone a cluster of close zeros is such a multiple zero, whichever point of it
 // each derivative vanishes at. At a centre of symmetry of a simple zero, f'' may vanish but f'
 // does not, so the zero stays simple.
+//
+// And a zero of odd multiplicity changes sign, one of even multiplicity does not: where a
+// multiplicity above 1 contradicts the signs of A(j0) on both sides of the cluster, it is one
+// less. In a wide stretch where f lies within the noise throughout,
+// zeros of f' and f'' lie at points of their own: x^7 + 1055.7x^6 + ... + 1773136815049440, below
+// the axis from -150.55 to -150.09 with a zero of f' and one of f'' there, touches it twice, not
+// three times, and what the factor form leaves of it has no real zero.
 int Vielfachheit(Suche& s, Haufen h, int j0) {
     int m = 1;
     while (j0 + m <= s.n - 1 && Irgendwo(s, h, j0 + m)) ++m;
-    return m;
+    if (m == 1) return m;
+    const double links = h.von == 0 ? -s.ende : s.funde[h.von - 1].x;
+    const double rechts = h.bis == s.funde.size() ? s.ende : s.funde[h.bis].x;
+    const Ableitung& a = s.Abl(j0);
+    const int vor = numerik::SicheresVorzeichen(a, links / 2 + s.funde[h.von].x / 2);
+    const int nach = numerik::SicheresVorzeichen(a, s.funde[h.bis - 1].x / 2 + rechts / 2);
+    return vor == 0 || nach == 0 || (vor != nach) == (m % 2 == 1) ? m : m - 1;
 }
 
 // The point that stands for the cluster as a zero of A(k): the middle one of the cluster's own
@@ -245,72 +306,79 @@ std::size_t Vertreter(Suche& s, Haufen h, int k) {
     return h.von;
 }
 
-// A cluster in which none of f, f', f'' vanishes stands for a zero of a higher derivative; it
-// is kept only where one of them passes the filter of critical points.
-bool BestehtDenFilter(const Suche& s, double x) {
-    const int oben = std::min(2, s.n - 1);
-    for (int j = 0; j <= oben; ++j)
-        if (std::fabs(numerik::RelativerWert(s.L[static_cast<std::size_t>(j)], s.n - j, x)) <
-            numerik::kFilterKritisch)
-            return true;
-    return false;
-}
-
 // The neighbouring zeros of A(k + 1) around x, between which A(k) is monotonic, or the interval
-// ends. The polish works there: also where the Double bisection ended on a sign change of its
-// own rounding noise, away from the zero its coefficients pin down.
-std::pair<double, double> Monoton(const Suche& s, std::size_t von, int k, double x) {
+// ends: as the search left them, or where they truly lie as far as it matters to the whole number
+// next to x. The polish of a cluster's estimate works there, and its snap stays strictly inside
+// the true ones.
+std::pair<double, double> Monoton(Suche& s, std::size_t von, int k, double x, bool genau) {
+    const double ganz = Round(x);
+    const auto stelle = [&s, genau, ganz](Fund& f) { return genau ? s.Ende(f, ganz) : f.x; };
     double a = -s.ende;
     double b = s.ende;
     for (std::size_t i = von; i-- > 0;)
         if (s.funde[i].stufe == k + 1 && s.funde[i].x < x) {
-            a = s.funde[i].x;
+            a = stelle(s.funde[i]);
             break;
         }
     for (std::size_t i = von; i < s.funde.size(); ++i)
         if (s.funde[i].stufe == k + 1 && s.funde[i].x > x) {
-            b = s.funde[i].x;
+            b = stelle(s.funde[i]);
             break;
         }
     return {a, b};
 }
 
+// The cluster's estimate as a zero of A(k), from its representative f: f itself where it is the
+// zero of the linear derivative, f polished in its bracket where it is a bracketed zero of A(k),
+// else Newton's steps in A(k) from f over the interval where A(k) is monotonic.
+double Geschaetzt(Suche& s, Haufen h, int k) {
+    Fund& f = s.funde[Vertreter(s, h, k)];
+    if (k == s.n - 1) return f.x;
+    if (f.stufe == k && f.klammer.Wechsel()) return s.Genau(f);
+    const auto [a, b] = Monoton(s, h.von, k, f.x, false);
+    return numerik::Poliert(s.Abl(k), f.x, a, b);
+}
+
 // One cluster as one point: a zero of A(j0) of multiplicity m, whose estimate is the zero of
-// A(j0 + m - 1) in it, a simple, well-conditioned zero there, polished in A(j0 + m - 1).
+// A(j0 + m - 1) in it, a simple, well-conditioned zero there, polished in A(j0 + m - 1). Where
+// A(j0) does not vanish there within the noise (a wide stretch in which the derivatives vanish at
+// points of their own), the estimate is the cluster's zero of A(j0) itself: the point listed is
+// one at which A(j0) vanishes. A cluster in which none of f, f', f'' vanishes holds only zeros of
+// higher derivatives: no critical point.
 bool Zusammengefasst(Suche& s, Haufen h, Stelle& ergebnis) {
     const int j0 = NiedrigsteNull(s, h);
-    int k = s.funde[h.von].stufe;
-    int m = 1;
-    std::size_t bester = h.von;
-    if (j0 >= 0) {
-        m = Vielfachheit(s, h, j0);
-        k = j0 + m - 1;
-        bester = Vertreter(s, h, k);
-    } else if (!BestehtDenFilter(s, s.funde[h.von].x)) {
-        return false;
+    if (j0 < 0) return false;
+    const int m = Vielfachheit(s, h, j0);
+    int k = j0 + m - 1;
+    ergebnis.x = Geschaetzt(s, h, k);
+    if (m > 1 && !numerik::ImRauschen(s.Abl(j0), ergebnis.x)) {
+        k = j0;
+        ergebnis.x = Geschaetzt(s, h, k);
     }
-    const Fund& f = s.funde[bester];
-    const double start = f.stufe == k && f.klammer.Wechsel() ? f.klammer.m : f.x;
-    const auto [a, b] = Monoton(s, h.von, k, start);
-    ergebnis.x = k == s.n - 1 ? f.x : numerik::PunktGefangen(s.Poliert(k, start, a, b));
+    if (k < s.n - 1 && std::fabs(ergebnis.x - Round(ergebnis.x)) < numerik::kFangPunkt) {
+        const auto [a, b] = Monoton(s, h.von, k, ergebnis.x, true);
+        ergebnis.x = numerik::PunktGefangen(s.Abl(k), ergebnis.x, a, b);
+    }
+    ergebnis.ordnung = j0;
     ergebnis.nullstelle = j0 == 0;
     ergebnis.vielfachheit = j0 == 0 ? m : 0;
     return std::isfinite(ergebnis.x);
 }
 
-// Two points closer than the bisection's width (relative beyond 1) are one point the search
-// reached twice: at a centre of symmetry a zero of f is also a zero of f'' (or of a higher
-// derivative, which passes the filter because f vanishes there), and each is polished in its own
-// derivative to a slightly different Double. Distinct zeros this close lie in the noise zone and
-// are one cluster already.
+// Two points a few units in the last place apart are one point the search reached twice: at a
+// centre of symmetry a zero of f is also a zero of f'' (or of a higher derivative), and each is
+// polished in its own derivative to the Double next to it, which may be a neighbour of the
+// other. Distinct points further apart stay apart, however close: x^3 - 1e-11x^2 has the zeros 0
+// and 1e-11 and critical points between them.
 bool Derselbe(const Stelle& a, const Stelle& b) {
-    return std::fabs(a.x - b.x) <= numerik::kBreite * std::max(1.0, std::fabs(b.x));
+    return std::fabs(a.x - b.x) <= 0x1p-50 * std::max(std::fabs(a.x), std::fabs(b.x));
 }
 
-// Points of two clusters can meet; the one point keeps the place of the zero of f, so the zeros
-// list and the factor form see what they would alone. And the multiplicities must not add up to
-// more than the degree (where noise lets a derivative vanish at some point of a cluster, the
-// cluster can claim one more than f has to give).
+// Points of two clusters can meet; the one point keeps the place of the zero of the lowest of
+// f, f', f'' among them, so the zeros list and the factor form see what they would alone, and the
+// value table shows a critical point of f' where it lies, not at a point of f''' beside it. And
+// the multiplicities must not add up to more than the degree (where noise lets a derivative
+// vanish at some point of a cluster, the cluster can claim one more than f has to give).
 void Bereinigen(std::vector<Stelle>& stellen, int n) {
     std::sort(stellen.begin(), stellen.end(),
               [](const Stelle& a, const Stelle& b) { return a.x < b.x; });
@@ -318,7 +386,10 @@ void Bereinigen(std::vector<Stelle>& stellen, int n) {
     for (const Stelle& st : stellen) {
         if (!out.empty() && Derselbe(out.back(), st)) {
             Stelle& eine = out.back();
-            if (st.nullstelle && !eine.nullstelle) eine.x = st.x;
+            if (st.ordnung < eine.ordnung) {
+                eine.x = st.x;
+                eine.ordnung = st.ordnung;
+            }
             eine.nullstelle = eine.nullstelle || st.nullstelle;
             eine.vielfachheit = std::max(eine.vielfachheit, st.vielfachheit);
         } else {
@@ -346,23 +417,34 @@ std::vector<double> Gezaehlt(const std::vector<double>& werte) {
     return out;
 }
 
+// What the term's decimals leave open of each coefficient of p, scaled by 2^-e as p is.
+std::array<double, 10> Abstaende(const PolynomT& p, int grad, int e) {
+    std::array<double, 10> abstand{};
+    for (int i = 0; i <= grad; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        abstand[k] = std::ldexp(numerik::Unschaerfe(p.Koeff[k]), -e);
+    }
+    return abstand;
+}
+
 std::vector<Stelle> Gesucht(const PolynomT& P) {
     Suche s;
-    s.A[0].KopieVon(P);
-    s.n = s.A[0].grad();
+    PolynomT f;
+    f.KopieVon(P);
+    s.n = f.grad();
     const int n = s.n;
     // A polynomial with an infinite or NaN coefficient has no values to search. The reader
     // refuses such a polynomial, but a quotient can overflow.
-    if (n < 1 || !s.A[0].IstEndlich()) return {};
-    Normieren(s.A[0]);
+    if (n < 1 || !f.IstEndlich()) return {};
+    const int e = Normieren(f);
+    const std::array<double, 10> abstand = Abstaende(P, n, e);
     double summe = 0.0;
-    for (double c : s.A[0].Koeff) summe += Abs(c);
-    double r = Max(2, summe / Abs(s.A[0].Koeff[n]));
+    for (double c : f.Koeff) summe += Abs(c);
+    double r = Max(2, summe / Abs(f.Koeff[n]));
     if (!(r <= kGroessteZahl)) r = kGroessteZahl;
     s.ende = std::min(r + r * kJenseits, kGroessteZahl);
-    for (int i = 1; i <= n - 1; ++i) s.A[i].Abl(s.A[i - 1]);
-    for (int i = 0; i <= n - 1; ++i)
-        s.L[static_cast<std::size_t>(i)] = numerik::AbleitungGenau(s.A[0], i);
+    for (int j = 0; j <= n - 1; ++j)
+        s.A[static_cast<std::size_t>(j)] = numerik::AbleitungVon(f.Koeff, abstand, n, j);
     Ebenen(s);
 
     std::vector<Stelle> stellen;
@@ -395,12 +477,14 @@ std::vector<Stelle> KritischeStellen(const PolynomT& P) {
 }
 
 double HauptF::GibNullst(const PolynomT& P, double a, double b) {
-    const int g = P.grad();
-    Halbierung h{a, b, Vorzeichen(Horner(P, g, a)), Vorzeichen(Horner(P, g, b))};
-    Halbieren(P, g, h);
+    const int g = std::max(P.grad(), 0);
+    const Ableitung p = numerik::AbleitungVon(P.Koeff, Abstaende(P, g, 0), g, 0);
+    const auto vorzeichenVon = [&p](double x) { return numerik::SicheresVorzeichen(p, x); };
+    Halbierung h{a, b, vorzeichenVon(a), vorzeichenVon(b)};
+    Halbieren(h, vorzeichenVon);
     // A bracket without a sign change (an interval given too narrow to halve) keeps its midpoint.
     if (!h.Wechsel()) return numerik::PunktGefangen(h.m);
-    return numerik::PunktGefangen(numerik::Poliert(P, g, h.m, h.a, h.b));
+    return numerik::PunktGefangen(p, numerik::Poliert(p, h.m, h.a, h.b), a, b);
 }
 
 void HauptF::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<double>& NS) {

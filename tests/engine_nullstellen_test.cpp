@@ -4,8 +4,11 @@
 #include <cmath>
 #include <initializer_list>
 #include <limits>
+#include <string>
 #include <vector>
 
+#include "engine/Numerik.h"
+#include "framework/Text.h"
 #include "shell/HauptF.h"
 #include "tests/engine_fixture.h"
 #include "tests/engine_polynome.h"
@@ -262,6 +265,81 @@ TEST_F(EngineSuche, APointWhereSeveralDerivativesVanishIsListedOnce) {
     }
 }
 
+// A point is listed only where f, f' or f'' vanishes: the zeros of f''' and higher derivatives
+// beside the critical points are none (1.911412 of (x-1)^3 (x-2)^4, 100.25 beside 99.886189),
+// and where one lies next to a critical point (500001.25 beside the zero 500001.25000075 of f'),
+// the critical point keeps its own x. Points as the value table shows them, at 6 decimals.
+TEST_F(EngineSuche, OnlyZerosOfFAndItsFirstTwoDerivativesAreListed) {
+    struct Fall {
+        const char* text;
+        std::vector<std::string> punkte;
+    };
+    const Fall faelle[] = {
+        {"x^7-11x^6+51x^5-129x^4+192x^3-168x^2+80x-16",
+         {"1", "1.226541", "1.428571", "1.630602", "2"}},
+        {"x^4-401x^3+60302x^2-4030399.5x+101019955.5", {"99.886189"}},
+        {"x^4-2000005x^3+1000009000007x^2-4000010000003x+3000003000000",
+         {"1", "1.999999", "3", "211326.548418", "500001.250001", "788675.951582", "1000000",
+          "1000000.5", "1000001"}},
+    };
+    for (const Fall& f : faelle) {
+        PolynomT p;
+        bool ok = false;
+        w.String2Poly(p, f.text, ok);
+        ASSERT_TRUE(ok) << f.text;
+        Suche(p);
+        std::vector<std::string> punkte;
+        for (std::size_t k = 1; k < kp.size(); ++k) punkte.push_back(Str(w.Gerundet(6, kp[k])));
+        EXPECT_EQ(punkte, f.punkte) << f.text;
+    }
+}
+
+// A point next to a whole number is snapped to it only where the function it is a zero of still
+// vanishes there: the zero 1e-11 of x^2 + 1000000x - 0.00001 stays (f(0) is -0.00001), and the
+// zero 1e-11 of x^3 - 0.00000000001x^2 is not lost in the double zero 0. A zero that is whole but
+// for the rounding of typed decimals is snapped: (x - 2)(x - 0.1)(x - 0.3).
+TEST_F(EngineSuche, ASnapLeavesTheFunctionZero) {
+    PolynomT p;
+    bool ok = false;
+    w.String2Poly(p, "x^2+1000000x-0.00001", ok);
+    Suche(p);
+    ASSERT_EQ(ns.size(), 3u);
+    EXPECT_NEAR(ns[2], 1e-11, 1e-24);
+    EXPECT_EQ(w.Runden(numerik::WertGenau(p, ns[2])), 0.0);
+
+    w.String2Poly(p, "x^3-0.00000000001x^2", ok);
+    Suche(p);
+    EXPECT_EQ(ns, (std::vector<double>{2, 0, 1e-11}));
+    ASSERT_EQ(kp.size(), 5u) << "0, the zeros of f'' and f' between, 1e-11";
+    EXPECT_NEAR(kp[2], 1e-11 / 3, 1e-26);
+    EXPECT_NEAR(kp[3], 2e-11 / 3, 1e-26);
+
+    w.String2Poly(p, "x^3-2.4x^2+0.83x-0.06", ok);
+    Suche(p);
+    ASSERT_EQ(ns.size(), 4u);
+    EXPECT_EQ(ns[3], 2.0);
+}
+
+// The noise of a coefficient is what the data leave open of it: nothing for whole numbers, so the
+// zeros of x^5 - 5x^3 + 4x shifted by (1000; -1), whose values of order 1 are sums of terms of
+// 1e16, are five; and the rounding of typed decimals, so x^2 - 0.2x + 0.01 keeps its double zero.
+TEST_F(EngineSuche, ZerosAreApartWhereTheDataSetThemApart) {
+    PolynomT p;
+    bool ok = false;
+    w.String2Poly(p, "x^5-5000x^4+9999995x^3-9999985000x^2+4999985000004x-999995000004001", ok);
+    Suche(p);
+    const std::vector<double> soll = {998.045920385377, 998.849015826725, 1000.27583419332,
+                                      1000.79073430354, 1002.03849529104};
+    ASSERT_EQ(ns.size(), soll.size() + 1);
+    for (std::size_t k = 0; k < soll.size(); ++k) EXPECT_NEAR(ns[k + 1], soll[k], 1e-11);
+    EXPECT_EQ(kp[0], 12.0);
+
+    w.String2Poly(p, "x^2-0.2x+0.01", ok);
+    Suche(p);
+    EXPECT_EQ(ns, (std::vector<double>{1, 0.1}));
+    EXPECT_EQ(kp, (std::vector<double>{1, 0.1}));
+}
+
 // Every critical point is polished in its own derivative: the value table's digits of f, f' and
 // f'' there are those of the nearest Double.
 TEST_F(EngineSuche, CriticalPointsAreTheNearestDoubles) {
@@ -298,7 +376,9 @@ TEST_F(EngineSuche, BisectionEndsForEveryInterval) {
     const double b = 1.0000000000000001e-11;
     // Too narrow to halve and without a sign change: its midpoint.
     EXPECT_EQ(w.GibNullst(P({-0.3, 1}), 0.2, 0.2 + b), (0.2 + (0.2 + b)) / 2);
-    EXPECT_EQ(w.GibNullst(P({-2.00000000001, 1}), 2, 2 + b), 2.0) << "snapped";
+    // A zero next to a whole number is snapped only where P vanishes there: P(2) is -1e-11.
+    EXPECT_EQ(w.GibNullst(P({-2.00000000001, 1}), 2, 2 + b), 2.00000000001);
+    EXPECT_EQ(w.GibNullst(P({-4, 0, 1}), 1.99999999997, 2.00000000005), 2.0) << "snapped";
     // Too narrow to halve, but holding the sign change: its midpoint is polished.
     EXPECT_EQ(w.GibNullst(P({-2, 0, 1}), kWurzel2 - 9e-12, kWurzel2 + 1e-12), kWurzel2);
 

@@ -170,3 +170,31 @@ TEST_F(Wertetabelle, CountedArrayAsText) {
     EXPECT_EQ(w->Zahlfeldausgabe({0.0}), "");
     EXPECT_EQ(w->Zahlfeldausgabe({3.0, 1.0, 2.5, 3.00001}), "1  ,  2.5  ,  3");
 }
+
+// At 6 decimals the table shows only points where f, f' or f'' vanishes (no 1.911412, a zero of
+// f''' of (x-1)^3 (x-2)^4; no 100.25 beside 99.886189), and a zero next to 0 that is not 0 keeps
+// its place: its column shows f = 0 there, not -0.00001. The zeros of the shifted x^5 - 5x^3 + 4x
+// stay five.
+TEST_F(Wertetabelle, OnlyCriticalPointsWithTheirValuesAreShown) {
+    w->Stellenzahl = 6;
+    Analysiere("x^7-11x^6+51x^5-129x^4+192x^3-168x^2+80x-16");
+    EXPECT_EQ(ZeileX(), (std::array<std::string, 9>{"1", "1.226541", "1.428571", "1.630602", "2",
+                                                    "", "", "", ""}));
+
+    Analysiere("x^4-401x^3+60302x^2-4030399.5x+101019955.5");
+    EXPECT_EQ(ZeileX(), (std::array<std::string, 9>{"99.886189", "", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(w->y21F().Text(), "0");
+
+    Analysiere("x^2+1000000x-0.00001");
+    ASSERT_EQ(w->KPAnzahl, 3);
+    EXPECT_EQ(w->x3F().Text(), "0");
+    EXPECT_EQ(w->y13F().Text(), "0");
+    EXPECT_EQ(w->y23F().Text(), "1000000");
+    EXPECT_EQ(w->y33F().Text(), "2");
+
+    Analysiere("x^5-5000x^4+9999995x^3-9999985000x^2+4999985000004x-999995000004001");
+    EXPECT_EQ(w->AusgF2().Text(),
+              "998.045920385377  ,  998.849015826725  ,  1000.27583419332  ,  1000.79073430354  ,  "
+              "1002.03849529104");
+    EXPECT_EQ(w->IntegralF1().Text(), "6.982447");
+}
