@@ -47,7 +47,8 @@ class PolynomT {
     // shows, and writing those gives the same text.
     std::string Term2String() const;
     void zeigen() const;
-    // Requires a.grad() + b.grad() <= 9 (a term beyond x^9 would be dropped).
+    // Requires a.grad() + b.grad() <= 9 (a term beyond x^9 would be dropped). Each coefficient
+    // is formed in double-double, rounded once and takes the shortest decimal within its bound.
     void Produkt(const PolynomT& a, const PolynomT& b);
     // xs[0] holds the number of points N, xs[1..N] and ys[1..N] the points; both arrays have
     // ten elements (N is cut to what they hold). Through distinct points each coefficient is

@@ -107,8 +107,7 @@ TEST_P(LetztesBit, SimpleZerosAndCriticalPointsLieOnTheirExactZero) {
 
 INSTANTIATE_TEST_SUITE_P(Familien, LetztesBit,
                          ::testing::Values(Familie{"NeunEinfache", NeunEinfache},
-                                           Familie{"NeunGleichabstaendige",
-                                                   NeunGleichabstaendige}),
+                                           Familie{"NeunGleichabstaendige", NeunGleichabstaendige}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
