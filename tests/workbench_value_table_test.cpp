@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/Text.h"
 #include "workbench_fixture.h"
 
 namespace {
@@ -164,6 +165,20 @@ TEST_F(Wertetabelle, ShownDigitsComeFromTheValueRoundedOnce) {
     EXPECT_EQ(w->x2F().Text(), "-1.6");
     EXPECT_EQ(w->y12F().Text(), "-2.3");
     EXPECT_EQ(w->y18F().Text(), "-2.3");
+}
+
+// f' and f'' are the derivatives of the coefficients held, not of their rounded products: f' of
+// 0.1x^3 - 0.3x at 1.0000001 cancels to about 6e-8, where 3 * 0.1 rounded would move it from its
+// 10th digit on. The reference is 113-bit arithmetic on the held coefficients.
+TEST_F(Wertetabelle, DerivativeValuesAreThoseOfTheHeldCoefficients) {
+    Analysiere("0.1x^3 - 0.3x");
+    w->xXF().SetText("1.0000001");
+    w->WertB().Push();
+    const __float128 x = 1.0000001, c3 = 0.1, c1 = -0.3;
+    const auto ableitung = static_cast<double>(3 * c3 * x * x + c1);
+    const auto zweite = static_cast<double>(6 * c3 * x);
+    EXPECT_EQ(w->y2XF().Text(), Str(ableitung));
+    EXPECT_EQ(w->y3XF().Text(), Str(zweite));
 }
 
 TEST_F(Wertetabelle, CountedArrayAsText) {

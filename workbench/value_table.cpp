@@ -35,13 +35,15 @@ void HauptF::AlleWerteBerechnen() {
     // The table holds at most 50 points; beyond that the first 50 are kept, and the count and the
     // paging go by the points kept.
     const int behalten = std::clamp(n, 0, kTabPunkte);
-    // The values are summed in long double and rounded once, so that the rounding to the shown
-    // decimals starts from the Double nearest the value (f(-sqrt(2.5)) of x^4 - 5x^2 + 4 is -2.25,
-    // not -2.2499999999999991, and shows as -2.3 at one decimal).
+    // The values of f, f' and f'' are taken from f's coefficients, exact, and rounded once (the
+    // derivatives' rounded coefficients would leave noise where a value cancels), so that the
+    // rounding to the shown decimals starts from the Double nearest the value (f(-sqrt(2.5)) of x^4
+    // - 5x^2 + 4 is -2.25, not -2.2499999999999991, and shows as -2.3 at one decimal).
     for (int i = 1; i <= behalten; ++i) {
         const double x = KPMenge[static_cast<std::size_t>(i)];
         WertTab[0][i] = x;
-        for (int k = 0; k <= 2; ++k) WertTab[k + 1][i] = Runden(numerik::WertGenau(*PP[k], x));
+        for (int k = 0; k <= 2; ++k)
+            WertTab[k + 1][i] = Runden(numerik::AbleitungGenau(*PP[0], k, x));
     }
     links = 1;
     rechts = ToInt32(Min(kSpalten, behalten));
@@ -106,9 +108,10 @@ void HauptF::WertB_Action(PushButton&) {
     if (!gelesen) return;
     const double x = gelesen->front();
     const std::array<Feld, 3> werte = {&HauptF::y1XF, &HauptF::y2XF, &HauptF::y3XF};
+    if (!PP[0]) return;
     for (std::size_t k = 0; k < werte.size(); ++k) {
-        if (PP[k])
-            (this->*werte[k])().SetText(werkbank::Zahltext(Runden(numerik::WertGenau(*PP[k], x))));
+        const double wert = numerik::AbleitungGenau(*PP[0], static_cast<int>(k), x);
+        (this->*werte[k])().SetText(werkbank::Zahltext(Runden(wert)));
     }
 }
 
