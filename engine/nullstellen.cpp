@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstring>
 #include <iterator>
 #include <limits>
 #include <utility>
@@ -31,6 +30,7 @@
 namespace {
 
 using numerik::Ableitung;
+using numerik::kEinheit;
 
 // Halving [-max, max] down to neighbouring Doubles takes fewer than 1080 passes; the cap only
 // guards against a pass that narrows nothing.
@@ -89,6 +89,59 @@ template <class Zeichen>
 void Halbieren(Halbierung& h, Zeichen vorzeichen) {
     h.m = Mitte(h.a, h.b);
     for (int n = 0; Weiter(h, n); ++n) Schritt(h, vorzeichen(h.m));
+}
+
+// a's value at x with its slope, by Horner's rule in Double on the high parts: only to aim the
+// next point, never to decide a sign.
+double Naeherung(const Ableitung& a, double x, double& steigung) {
+    double s = a.k[static_cast<std::size_t>(a.grad)].hi;
+    double d = 0.0;
+    for (int i = a.grad - 1; i >= 0; --i) {
+        d = d * x + s;
+        s = s * x + a.k[static_cast<std::size_t>(i)].hi;
+    }
+    steigung = d;
+    return s;
+}
+
+// Narrows the bracket as the halving does, to the same end (narrower than the width bound, or
+// no Double left strictly inside, h.m its end last evaluated), in a few steps in place of some
+// forty: Newton's step aims each next point, a halving takes its place wherever the step would
+// leave the bracket or would not halve the step before (so it never takes longer than halving
+// by much), and every sign that moves an end is sure. Newton's points close in on the zero from
+// one side; once a step is shorter than the width bound, the point is set a quarter of the bound
+// beyond it, on the other side of the zero, which closes the bracket there. A point where the
+// value is exactly 0 ends the search of that bracket.
+void Eingeengt(Halbierung& h, const Ableitung& a, double sicherheit) {
+    double x = Mitte(h.a, h.b);
+    double letzter = h.b - h.a;
+    for (int n = 0; n < kMaxDurchlaeufe; ++n) {
+        if (!(h.a < x && x < h.b)) return;
+        h.m = x;
+        double steigung = 0.0;
+        const double wert = Naeherung(a, x, steigung);
+        // The sign as numerik::SicheresVorzeichen(a, x, sicherheit) takes it, from the same sum.
+        const int v = std::fabs(wert) > sicherheit || std::isinf(wert)
+                          ? (wert > 0.0) - (wert < 0.0)
+                          : numerik::SicheresVorzeichen(a, x);
+        // An exact zero is the point itself; the bracket shrinks onto it.
+        if (v == 0) {
+            h.a = h.b = x;
+            h.vb = 0;
+            return;
+        }
+        Schritt(h, v);
+        if (!(h.b - h.a > numerik::kBreite)) return;
+        const double schritt = wert / steigung;
+        double y = x - schritt;
+        if (std::fabs(schritt) < numerik::kBreite)
+            y = x - std::copysign(std::max(std::fabs(schritt) + 0.25 * numerik::kBreite,
+                                           4.0 * kEinheit * std::fabs(x)),
+                                  schritt);
+        if (!(h.a < y && y < h.b) || !(std::fabs(y - x) <= 0.5 * letzter)) y = Mitte(h.a, h.b);
+        letzter = std::fabs(y - x);
+        x = y;
+    }
 }
 
 // A point of the search, the derivative A(stufe) whose zero it is, and the bracket its
@@ -216,10 +269,7 @@ void Ebenen(Suche& s) {
             }
         for (std::size_t i = 0; i < halbierungen.size(); ++i) {
             Halbierung& h = halbierungen[i];
-            const double sicherheit = numerik::Sicherheit(a, std::max(-h.a, h.b));
-            Halbieren(h, [&a, sicherheit](double x) {
-                return numerik::SicheresVorzeichen(a, x, sicherheit);
-            });
+            Eingeengt(h, a, numerik::Sicherheit(a, std::max(-h.a, h.b)));
             double x = h.m + 0.0;
             // The snap asks where the interval's ends truly lie: the points of the higher
             // derivatives polished (the ends beside them are funde[j - 1] and funde[j]).
@@ -461,19 +511,9 @@ std::vector<Stelle> Gesucht(const PolynomT& P) {
 
 }  // namespace
 
-// One analysis run searches f three times: for the value table, the factor form and the area.
-// The search depends on the ten coefficients alone, so the last result is kept and given again
-// for the same coefficients (compared bit for bit).
+// The search keeps nothing between calls: each call searches the coefficients it is given.
 std::vector<Stelle> KritischeStellen(const PolynomT& P) {
-    static std::array<double, 10> letzteKoeff{};
-    static std::vector<Stelle> letzteStellen;
-    static bool gemerkt = false;
-    if (gemerkt && std::memcmp(letzteKoeff.data(), P.Koeff.data(), sizeof letzteKoeff) == 0)
-        return letzteStellen;
-    letzteStellen = Gesucht(P);
-    std::memcpy(letzteKoeff.data(), P.Koeff.data(), sizeof letzteKoeff);
-    gemerkt = true;
-    return letzteStellen;
+    return Gesucht(P);
 }
 
 double HauptF::GibNullst(const PolynomT& P, double a, double b) {
