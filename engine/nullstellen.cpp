@@ -113,8 +113,10 @@ double Naeherung(const Ableitung& a, double x, double& steigung) {
 // beyond it, on the other side of the zero, which closes the bracket there. A point where the
 // value is exactly 0 ends the search of that bracket.
 void Eingeengt(Halbierung& h, const Ableitung& a, double sicherheit) {
-    double x = Mitte(h.a, h.b);
+    // Where no Double lies strictly inside, the point is the midpoint as Mitte rounds it, an end.
+    double x = h.m = Mitte(h.a, h.b);
     double letzter = h.b - h.a;
+    double vorletzter = letzter;
     for (int n = 0; n < kMaxDurchlaeufe; ++n) {
         if (!(h.a < x && x < h.b)) return;
         h.m = x;
@@ -138,7 +140,8 @@ void Eingeengt(Halbierung& h, const Ableitung& a, double sicherheit) {
             y = x - std::copysign(std::max(std::fabs(schritt) + 0.25 * numerik::kBreite,
                                            4.0 * kEinheit * std::fabs(x)),
                                   schritt);
-        if (!(h.a < y && y < h.b) || !(std::fabs(y - x) <= 0.5 * letzter)) y = Mitte(h.a, h.b);
+        if (!(h.a < y && y < h.b) || !(std::fabs(y - x) <= 0.5 * vorletzter)) y = Mitte(h.a, h.b);
+        vorletzter = letzter;
         letzter = std::fabs(y - x);
         x = y;
     }

@@ -111,3 +111,21 @@ INSTANTIATE_TEST_SUITE_P(Familien, LetztesBit,
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+// Nine evenly spaced zeros: at their centre of symmetry f, f'' and f'''' vanish, and points of
+// two derivatives found there can be neighbouring Doubles, a bracket with no Double inside. Its
+// point is one of its ends, not a point at 0 that the search never reached.
+TEST(LetztesBitKlammer, ABracketWithNoDoubleInsideKeepsItsEnd) {
+    std::vector<double> r;
+    for (int i = 0; i < 9; ++i) r.push_back(-3.4122050104649913 + i * 1.0276014338612425);
+    const PolynomT p = AusNullstellen(r);
+    std::vector<double> nullstellen;
+    for (const Stelle& st : KritischeStellen(p))
+        if (st.nullstelle) nullstellen.push_back(st.x);
+    ASSERT_EQ(nullstellen.size(), 9u);
+    for (std::size_t i = 0; i < 9; ++i) EXPECT_NEAR(nullstellen[i], r[i], 1e-12) << i;
+}
+
+}  // namespace
