@@ -1,9 +1,9 @@
 // The search for critical points and real zeros. It finds the zero of the linear derivative
-// directly and then, one derivative lower at a time down to f itself, bisects every sign change
-// between the points found so far; so each level is searched between the zeros of all higher
-// derivatives, between which it is monotonic. Points that lie in one zone of noise are then taken
-// together as one point, and a zero of a higher derivative is kept only where f, f' or f''
-// vanishes there.
+// directly and then, one derivative lower at a time down to f itself, narrows every sign change
+// between the points found so far to a bracket of 1e-11; so each level is searched between the
+// zeros of all higher derivatives, between which it is monotonic. Points that lie in one zone of
+// noise are then taken together as one point, and a zero of a higher derivative is kept only where
+// f, f' or f'' vanishes there.
 //
 // The noise is what the data leave open. Each coefficient c_k may stand for a number up to
 // delta_k away (numerik::Unschaerfe: 0 where c_k is exactly the decimal its term shows, as whole
@@ -107,11 +107,11 @@ double Naeherung(const Ableitung& a, double x, double& steigung) {
 // Narrows the bracket as the halving does, to the same end (narrower than the width bound, or
 // no Double left strictly inside, h.m its end last evaluated), in a few steps in place of some
 // forty: Newton's step aims each next point, a halving takes its place wherever the step would
-// leave the bracket or would not halve the step before (so it never takes longer than halving
-// by much), and every sign that moves an end is sure. Newton's points close in on the zero from
-// one side; once a step is shorter than the width bound, the point is set a quarter of the bound
-// beyond it, on the other side of the zero, which closes the bracket there. A point where the
-// value is exactly 0 ends the search of that bracket.
+// leave the bracket or would not be half as long as the step before the last (so it never takes
+// much longer than halving), and every sign that moves an end is sure. Newton's points close in on
+// the zero from one side; once a step is shorter than the width bound, the point is set a quarter
+// of the bound beyond it, on the other side of the zero, which closes the bracket there. A point
+// where the value is exactly 0 ends the search of that bracket.
 void Eingeengt(Halbierung& h, const Ableitung& a, double sicherheit) {
     // Where no Double lies strictly inside, the point is the midpoint as Mitte rounds it, an end.
     double x = h.m = Mitte(h.a, h.b);
@@ -148,8 +148,8 @@ void Eingeengt(Halbierung& h, const Ableitung& a, double sicherheit) {
 }
 
 // A point of the search, the derivative A(stufe) whose zero it is, and the bracket its
-// bisection left (no sign change for the zero of the linear derivative, which is computed
-// directly). The point as the bisection left it, snapped, is an interval end of the lower levels,
+// search left (no sign change for the zero of the linear derivative, which is computed
+// directly). The point as the search left it, snapped, is an interval end of the lower levels,
 // so the polish moves no interval end. Whether another derivative vanishes at the point is asked
 // at the point polished in A(stufe), computed when first needed: 1e-11 off it, the value of f at
 // a double zero of exact coefficients lies far beyond their noise.
