@@ -187,13 +187,19 @@ inline constexpr double kEinheitZwei = 16.0 * kEinheit * kEinheit;
 // A polynomial of degree grad held as double-doubles, k[i] that of x^i, each within fehler[i] of
 // the number it stands for and summed from terms of the size groesse[i] (the sum of their
 // magnitudes): the ratio of the two says how many digits of a coefficient are sure, also where
-// the terms cancelled to a small one.
+// the terms cancelled to a small one. eingaben[i] bounds, to first order, how far the
+// coefficient moves where the inputs it was formed of stand for other numbers than they are (a
+// typed decimal that is no Double): kept apart from fehler, which says what the held inputs
+// decide. nach[i][j] is the first-order change of coefficient i per change of input j (the
+// derivative, signs kept, so that changes that cancel are seen to), for callers that give it.
 template <std::size_t N>
 struct ZweiPolynom {
     int grad = -1;
     std::array<Zwei, N> k{};
     std::array<double, N> fehler{};
     std::array<double, N> groesse{};
+    std::array<double, N> eingaben{};
+    std::array<std::array<double, N>, N> nach{};
 };
 
 // c as a ZweiPolynom: exact, its terms its coefficients.
@@ -211,7 +217,11 @@ ZweiPolynom<N> AlsZweiPolynom(const std::array<double, N>& c, int grad) {
 
 // The quotient of p (degree n >= 1) by (x - z), z within zFehler of the zero it stands for: each
 // coefficient within its fehler of the quotient of the numbers p and z stand for. The remainder
-// is dropped.
+// is dropped. Where p's inputs stand for other numbers, the zero moves with them by up to
+// zEingaben (to first order), and p's eingaben and that move are carried into the quotient's
+// eingaben the way p's fehler and zFehler are carried into its fehler: the exact quotient obeys
+// both recurrences below for any exact zero, so each, taken to first order, bounds the move.
+// zNach[j] is the zero's own derivative by input j, which carries p's nach into q's.
 //
 // For a zero z of p, q_i is both sum_(j > i) p_j z^(j-i-1), summed from the top as
 // q_(i-1) = p_i + z q_i, and -sum_(j <= i) p_j z^(j-i-1), summed from the constant term up as
@@ -223,7 +233,8 @@ ZweiPolynom<N> AlsZweiPolynom(const std::array<double, N>& c, int grad) {
 // the constant term is 0, the zero 0 leaves p shifted down, exactly. The leading coefficient is
 // p_n, exact.
 template <std::size_t N>
-ZweiPolynom<N> DurchLinear(const ZweiPolynom<N>& p, Zwei z, double zFehler) {
+ZweiPolynom<N> DurchLinear(const ZweiPolynom<N>& p, Zwei z, double zFehler, double zEingaben = 0.0,
+                           const std::array<double, N>& zNach = {}) {
     const auto at = [](auto& a, int i) -> auto& {
         return a[static_cast<std::size_t>(i)];
     };
@@ -247,6 +258,8 @@ ZweiPolynom<N> DurchLinear(const ZweiPolynom<N>& p, Zwei z, double zFehler) {
     at(q.k, n - 1) = at(p.k, n);
     at(q.fehler, n - 1) = at(p.fehler, n);
     at(q.groesse, n - 1) = at(p.groesse, n);
+    at(q.eingaben, n - 1) = at(p.eingaben, n);
+    at(q.nach, n - 1) = at(p.nach, n);
     for (int i = n - 1; i > oben; --i) {
         const Zwei zq = Mal(z, at(q.k, i));
         at(q.k, i - 1) = Plus(at(p.k, i), zq);
@@ -254,6 +267,11 @@ ZweiPolynom<N> DurchLinear(const ZweiPolynom<N>& p, Zwei z, double zFehler) {
                               std::fabs(at(q.k, i).hi) * zFehler +
                               kEinheitZwei * (std::fabs(at(p.k, i).hi) + 2.0 * std::fabs(zq.hi));
         at(q.groesse, i - 1) = at(p.groesse, i) + az * at(q.groesse, i);
+        at(q.eingaben, i - 1) =
+            at(p.eingaben, i) + az * at(q.eingaben, i) + std::fabs(at(q.k, i).hi) * zEingaben;
+        for (std::size_t j = 0; j < N; ++j)
+            at(q.nach, i - 1)[j] =
+                at(p.nach, i)[j] + z.hi * at(q.nach, i)[j] + at(q.k, i).hi * zNach[j];
     }
     if (oben == 0) return q;
     const Zwei kehrwert = Durch({1.0, 0.0}, z);
@@ -261,6 +279,8 @@ ZweiPolynom<N> DurchLinear(const ZweiPolynom<N>& p, Zwei z, double zFehler) {
     Zwei vorige = {};
     double voriger = 0.0;
     double vorGroesse = 0.0;
+    double vorEingaben = 0.0;
+    std::array<double, N> vorNach{};
     for (int i = 0; i < oben; ++i) {
         const Zwei d = Plus(vorige, Minus(at(p.k, i)));
         at(q.k, i) = Mal(d, kehrwert);
@@ -268,6 +288,12 @@ ZweiPolynom<N> DurchLinear(const ZweiPolynom<N>& p, Zwei z, double zFehler) {
             (voriger + at(p.fehler, i)) / az + std::fabs(at(q.k, i).hi) * relativ +
             2.0 * kEinheitZwei * (std::fabs(vorige.hi) + std::fabs(at(p.k, i).hi)) / az;
         at(q.groesse, i) = (vorGroesse + at(p.groesse, i)) / az;
+        at(q.eingaben, i) =
+            (vorEingaben + at(p.eingaben, i) + std::fabs(at(q.k, i).hi) * zEingaben) / az;
+        vorEingaben = at(q.eingaben, i);
+        for (std::size_t j = 0; j < N; ++j)
+            at(q.nach, i)[j] = (vorNach[j] - at(p.nach, i)[j] - at(q.k, i).hi * zNach[j]) / z.hi;
+        vorNach = at(q.nach, i);
         vorige = at(q.k, i);
         voriger = at(q.fehler, i);
         vorGroesse = at(q.groesse, i);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "engine/Dezimal.h"
 #include "engine/Nullstellensuche.h"
 #include "engine/Numerik.h"
 #include "framework/Text.h"
@@ -26,9 +27,17 @@ using numerik::Zwei;
 // A(m - 1) on compensated values adds the next 53 bits. Its error: the value's error bound and
 // the slope's over the slope, and the step's square times the curvature over the slope, doubled.
 // A step that is no correction in the last bits leaves the Double as it is.
+//
+// eingaben: how far the zero moves, to first order, where f's coefficients stand for the
+// decimals they were typed as, up to half their ulp (numerik::Unsicher): that move of
+// A(m - 1)'s value over its slope, |dz| <= 2^-53 sum_i Unsicher(f_(i+m-1)) |a_i x^i| / |a'(x)|.
+// For a multiple zero this takes the typed polynomial to have it as often, a simple zero of its
+// A(m - 1); infinite where no slope is known.
 struct Teiler {
     Zwei z;
     double fehler;
+    double eingaben = HUGE_VAL;
+    std::array<double, 10> nach{};  // dz / df_i (NullstelleNach); 0 where no slope is known
 };
 
 // The exact derivatives of f, each formed when first asked for.
@@ -47,45 +56,131 @@ class Ableitungen {
     std::array<numerik::Ableitung, 10> a_{};
 };
 
-Teiler Verfeinert(Ableitungen& abl, int n, const Stelle& st) {
+// The move of a zero at x of a = A(j) with the slope steigung, where f's coefficients stand for
+// their typed decimals (Teiler::eingaben), raised by 2^-40 for the rounding of its own sum.
+double EingabenBewegung(const PolynomT& f, const numerik::Ableitung& a, int j, double x,
+                        double steigung) {
+    double summe = 0.0;
+    const double ax = std::fabs(x);
+    for (int i = a.grad; i >= 0; --i)
+        summe = summe * ax + numerik::Unsicher(f.Koeff[static_cast<std::size_t>(i + j)]) *
+                                 std::fabs(a.k[static_cast<std::size_t>(i)].hi);
+    return numerik::kEinheit * summe / std::fabs(steigung) * (1.0 + 0x1p-40);
+}
+
+// The zero's derivatives by f's coefficients, for the zero x of a = A(j) with the slope steigung:
+// dx / df_(i+j) = -(da(x) / df_(i+j)) / a'(x), the derivative factor (i+j)!/i! times x^i over
+// the slope, with its sign.
+std::array<double, 10> NullstelleNach(const numerik::Ableitung& a, int j, double x,
+                                      double steigung) {
+    std::array<double, 10> d{};
+    double potenz = 1.0;
+    for (int i = 0; i <= a.grad; ++i) {
+        d[static_cast<std::size_t>(i + j)] =
+            -numerik::kAbleitungsfaktor[static_cast<std::size_t>(j)][static_cast<std::size_t>(i)] *
+            potenz / steigung;
+        potenz *= x;
+    }
+    return d;
+}
+
+// The real zeros of p, each as often as it divides p.
+int Nullstellenzahl(const PolynomT& p) {
+    int n = 0;
+    for (const Stelle& st : KritischeStellen(p))
+        if (st.nullstelle) n += st.vielfachheit;
+    return n;
+}
+
+Teiler Verfeinert(const PolynomT& f, Ableitungen& abl, int n, const Stelle& st) {
     const int j = st.vielfachheit - 1;
     const Teiler grob = {{st.x, 0.0}, 4.0 * numerik::kEinheit * std::fabs(st.x)};
     if (j + 1 > n) return grob;
     const numerik::Wert v = numerik::KompensiertHorner(abl[j].k, n - j, st.x);
-    if (v.wert == 0.0) return {{st.x, 0.0}, 0.0};
     double kruemmung = 0.0;
     const numerik::Wert s = numerik::KompensiertHorner(abl[j + 1].k, n - j - 1, st.x, kruemmung);
+    const double eingaben = EingabenBewegung(f, abl[j], j, st.x, s.wert);
+    const std::array<double, 10> nach = NullstelleNach(abl[j], j, st.x, s.wert);
+    if (v.wert == 0.0) return {{st.x, 0.0}, 0.0, eingaben, nach};
     const double schritt = v.wert / s.wert;
     const double fehler =
         2.0 *
         ((v.fehler + std::fabs(schritt) * s.fehler + schritt * schritt * std::fabs(kruemmung)) /
          std::fabs(s.wert));
-    if (!std::isfinite(fehler) || !(std::fabs(schritt) <= 0x1p-30 * std::fabs(st.x))) return grob;
-    return {numerik::SchnelleZweiSumme(st.x, -schritt), fehler};
+    if (!std::isfinite(fehler) || !(std::fabs(schritt) <= 0x1p-30 * std::fabs(st.x)))
+        return {grob.z, grob.fehler, eingaben, nach};
+    return {numerik::SchnelleZweiSumme(st.x, -schritt), fehler, eingaben, nach};
 }
 
 // The quotient of f by the linear factors of its zeros, in double-double precision, each
 // division in the direction that does not cancel (numerik::DurchLinear), the zeros 0 first, which
-// leave f shifted down exactly. Rounded once, a coefficient that lies within its error bound of a
-// whole number is that number where that bound is far below its terms (2^-70 of them): dividing
-// x^4 - x^2 - 2 by its zeros +-sqrt(2) leaves x^2 + 1, not a term of 1e-32 x beside it; where
-// an ill-conditioned zero leaves a coefficient unsure in its last bits, it keeps them.
+// leave f shifted down exactly. Each coefficient is rounded once and then replaced by the
+// shortest decimal within its bound (numerik::KuerzesteDezimalzahl), so that the quotient of a
+// typed (x - 3)(x - 4)(x^2 + 0.6x + 0.3) is x^2 + 0.6x + 0.3 again, and x^4 - x^2 - 2 divided
+// by +-sqrt(2) leaves x^2 + 1, not a term of 1e-32 x beside it.
+//
+// The bound of a coefficient c, whose terms are the products t = f_j z^(j-i-1) of f's
+// coefficients and the zeros that the division sums:
+//   2^-53 |c| + fehler + bewegung, raised by 2^-96 sum |t| and by 2^-40 of itself.
+// 2^-53 |c| is the one rounding. fehler holds the double-double arithmetic and each zero's
+// distance from f's exact zero. bewegung is how far c moves, to first order, where each f_j
+// that is no short decimal stands for the typed one up to its half ulp 2^-53 |f_j| away, the
+// zeros moving with f: 2^-53 sum_j Unsicher(f_j) |f_j dc/df_j|, the derivatives carried through
+// the division with their signs (ZweiPolynom::nach), so that moves that cancel are not counted
+// twice, plus 2^-45 of their magnitude bound (eingaben) for the rounding of those sums, and never
+// above that bound. The magnitude bound is 2^-53 sum |t| for f's changes and 2^-53 cond(z)
+// |q_j z^(j-i)| for each zero's move, cond(z) = sum |f_j z^j| / |z f'(z)|. So
+//   bound <= k 2^-53 sum |t|, k = 2 + sum over the zeros of cond(z) (with q's terms beside f's):
+// 2 where the zeros stand still, one for the rounding and one for the inputs; a coefficient that
+// is a short decimal itself adds nothing, so whole coefficients leave only the rounding and
+// fehler. The 2^-96 covers what first order leaves out (products of two half ulps).
+//
+// What the held coefficients decide stays: a coefficient whose fehler is not far below its terms
+// (2^-70 of them: an ill-conditioned zero leaves its last bits unsure) keeps its rounded Double;
+// one whose sign they fix keeps that sign and is not made 0; and where the decimals would give
+// the quotient another count of real zeros than the rounded one has (a double zero out of a pair
+// that lies just off the axis), the rounded coefficients stay.
 PolynomT Rest(const PolynomT& f, std::vector<Teiler> teiler) {
     std::stable_partition(teiler.begin(), teiler.end(),
                           [](const Teiler& t) { return t.z.hi == 0.0 && t.z.lo == 0.0; });
     numerik::ZweiPolynom<10> r = numerik::AlsZweiPolynom(f.Koeff, f.grad());
+    // Each f_j's half ulp where it may stand for a typed decimal it is not, 0 where it is one.
+    std::array<double, 10> halbeUlp{};
+    for (int i = 0; i <= r.grad; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        halbeUlp[k] = numerik::kEinheit * numerik::Unsicher(f.Koeff[k]) * std::fabs(f.Koeff[k]);
+        r.eingaben[k] = halbeUlp[k];
+        r.nach[k][k] = 1.0;
+    }
     for (const Teiler& t : teiler) {
         if (r.grad < 1) break;
-        r = numerik::DurchLinear(r, t.z, t.fehler);
+        r = numerik::DurchLinear(r, t.z, t.fehler, t.eingaben, t.nach);
     }
+    PolynomT gerundet;
     PolynomT rest;
+    bool geaendert = false;
     for (int i = 0; i <= r.grad; ++i) {
         const auto k = static_cast<std::size_t>(i);
         const double c = numerik::AlsDouble(r.k[k]);
-        const double ganz = Round(c);
-        const bool sicher = r.fehler[k] <= 0x1p-70 * r.groesse[k];
-        rest.Koeff[k] = sicher && std::fabs(c - ganz) <= r.fehler[k] ? ganz + 0.0 : c;
+        gerundet.Koeff[k] = c;
+        rest.Koeff[k] = c;
+        if (!(r.fehler[k] <= 0x1p-70 * r.groesse[k])) continue;
+        const double betrag = std::fabs(c);
+        const double gehalten = (numerik::kEinheit * betrag + r.fehler[k]) * (1.0 + 0x1p-40);
+        double bewegung = 0.0;
+        for (std::size_t j = 0; j < halbeUlp.size(); ++j)
+            bewegung += halbeUlp[j] * std::fabs(r.nach[k][j]);
+        bewegung = std::min(bewegung + 0x1p-45 * r.eingaben[k], r.eingaben[k]);
+        double schranke =
+            (numerik::kEinheit * betrag + r.fehler[k] + bewegung + 0x1p-96 * r.groesse[k]) *
+            (1.0 + 0x1p-40);
+        if (betrag > gehalten)
+            schranke = std::min(schranke, std::nextafter(betrag, 0.0) - gehalten);
+        rest.Koeff[k] = numerik::KuerzesteDezimalzahl(c, schranke) + 0.0;
+        geaendert = geaendert || rest.Koeff[k] != c;
     }
+    if (geaendert && r.grad >= 2 && Nullstellenzahl(rest) != Nullstellenzahl(gerundet))
+        return gerundet;
     return rest;
 }
 
@@ -154,7 +249,7 @@ Zerlegung Zerlegt(const PolynomT& p) {
         double x = st.x;
         w.RundnfAusg(x);
         const std::string faktor = Faktor(x);
-        const Teiler t = Verfeinert(abl, n, st);
+        const Teiler t = Verfeinert(p, abl, n, st);
         for (int i = 0; i < st.vielfachheit && static_cast<int>(teiler.size()) < n; ++i) {
             z.faktoren.push_back(faktor);
             teiler.push_back(t);

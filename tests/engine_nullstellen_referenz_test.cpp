@@ -146,6 +146,7 @@ struct Zaehler {
     int quotienten = 0;      // remainders checked against the exact quotient
     int quotientFalsch = 0;  // ... with a coefficient off by more than 4 ulps
     int restMitNull = 0;     // remainders with a real zero
+    int dezimal = 0;         // coefficients further off, a decimal within the inputs' reach
 };
 
 // The exact quotient of the held f by the zeros listed, each refined to 113 bits in the
@@ -185,6 +186,24 @@ QPoly ExakterQuotient(const Referenz& r, const std::vector<Stelle>& stellen) {
         }
     }
     return q;
+}
+
+// How far, to first order, the exact quotient moves where each coefficient of f that is no
+// decimal itself stands for one up to 2^-53 of it away: the sum over those coefficients of the
+// move of the quotient of f with that one changed by its noise, zeros refined anew. Empty where
+// a changed f has no exact quotient (a multiple zero that the change splits).
+QPoly Eingabenbewegung(const Referenz& r, const std::vector<Stelle>& stellen, const QPoly& soll) {
+    QPoly bewegung(soll.size(), 0);
+    for (std::size_t j = 0; j < r.A[0].size(); ++j) {
+        if (r.rauschen[0][j] == 0) continue;
+        Referenz g = r;
+        g.A[0][j] += r.rauschen[0][j];
+        for (std::size_t i = 1; i < 10; ++i) g.A[i] = Abgeleitet(g.A[i - 1]);
+        const QPoly q = ExakterQuotient(g, stellen);
+        if (q.size() != soll.size()) return {};
+        for (std::size_t i = 0; i < soll.size(); ++i) bewegung[i] += Betrag(q[i] - soll[i]);
+    }
+    return bewegung;
 }
 
 class EngineSucheReferenz : public EngineTest {
@@ -259,13 +278,22 @@ class EngineSucheReferenz : public EngineTest {
         z.restMitNull += mitNull;
         EXPECT_FALSE(mitNull) << term << ": the remainder " << rest.Term2String()
                               << " has a real zero";
-        const QPoly soll = ExakterQuotient(r, KritischeStellen(p));
+        const std::vector<Stelle> stellen = KritischeStellen(p);
+        const QPoly soll = ExakterQuotient(r, stellen);
         if (soll.empty()) return;
         ++z.quotienten;
         bool gut = static_cast<int>(soll.size()) == rest.grad() + 1;
+        // A coefficient may be a decimal further off, as far as the quotient moves where f's
+        // coefficients stand for the decimals they may have been typed as.
+        QPoly bewegung;
         for (std::size_t k = 0; gut && k < soll.size(); ++k) {
             const double s = static_cast<double>(soll[k]);
-            gut = Betrag(Quad(rest.Koeff[k]) - soll[k]) <= 4 * Ulp(s) + 1e-300;
+            const Quad ab = Betrag(Quad(rest.Koeff[k]) - soll[k]);
+            gut = ab <= 4 * Ulp(s) + 1e-300;
+            if (gut || Val(Str(rest.Koeff[k])) != rest.Koeff[k]) continue;
+            if (bewegung.empty()) bewegung = Eingabenbewegung(r, stellen, soll);
+            gut = !bewegung.empty() && ab <= 4 * Ulp(s) + bewegung[k] * (1 + 0x1p-20);
+            z.dezimal += gut;
         }
         z.quotientFalsch += !gut;
         EXPECT_TRUE(gut) << term << ": the remainder " << rest.Term2String();
@@ -283,6 +311,7 @@ class EngineSucheReferenz : public EngineTest {
         RecordProperty(name + "_quotients", z.quotienten);
         RecordProperty(name + "_quotients_off", z.quotientFalsch);
         RecordProperty(name + "_remainders_with_zero", z.restMitNull);
+        RecordProperty(name + "_decimal_coefficients", z.dezimal);
     }
 };
 
