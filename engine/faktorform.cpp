@@ -56,14 +56,18 @@ class Ableitungen {
     std::array<numerik::Ableitung, 10> a_{};
 };
 
+// numerik::Unsicher of each of f's coefficients, asked once per factor form: deciding whether a
+// Double is a short decimal is the costly part of the bound.
+using Unsicherheit = std::array<double, 10>;
+
 // The move of a zero at x of a = A(j) with the slope steigung, where f's coefficients stand for
 // their typed decimals (Teiler::eingaben), raised by 2^-40 for the rounding of its own sum.
-double EingabenBewegung(const PolynomT& f, const numerik::Ableitung& a, int j, double x,
+double EingabenBewegung(const Unsicherheit& unsicher, const numerik::Ableitung& a, int j, double x,
                         double steigung) {
     double summe = 0.0;
     const double ax = std::fabs(x);
     for (int i = a.grad; i >= 0; --i)
-        summe = summe * ax + numerik::Unsicher(f.Koeff[static_cast<std::size_t>(i + j)]) *
+        summe = summe * ax + unsicher[static_cast<std::size_t>(i + j)] *
                                  std::fabs(a.k[static_cast<std::size_t>(i)].hi);
     return numerik::kEinheit * summe / std::fabs(steigung) * (1.0 + 0x1p-40);
 }
@@ -92,14 +96,14 @@ int Nullstellenzahl(const PolynomT& p) {
     return n;
 }
 
-Teiler Verfeinert(const PolynomT& f, Ableitungen& abl, int n, const Stelle& st) {
+Teiler Verfeinert(const Unsicherheit& unsicher, Ableitungen& abl, int n, const Stelle& st) {
     const int j = st.vielfachheit - 1;
     const Teiler grob = {{st.x, 0.0}, 4.0 * numerik::kEinheit * std::fabs(st.x)};
     if (j + 1 > n) return grob;
     const numerik::Wert v = numerik::KompensiertHorner(abl[j].k, n - j, st.x);
     double kruemmung = 0.0;
     const numerik::Wert s = numerik::KompensiertHorner(abl[j + 1].k, n - j - 1, st.x, kruemmung);
-    const double eingaben = EingabenBewegung(f, abl[j], j, st.x, s.wert);
+    const double eingaben = EingabenBewegung(unsicher, abl[j], j, st.x, s.wert);
     const std::array<double, 10> nach = NullstelleNach(abl[j], j, st.x, s.wert);
     if (v.wert == 0.0) return {{st.x, 0.0}, 0.0, eingaben, nach};
     const double schritt = v.wert / s.wert;
@@ -140,7 +144,7 @@ Teiler Verfeinert(const PolynomT& f, Ableitungen& abl, int n, const Stelle& st) 
 // one whose sign they fix keeps that sign and is not made 0; and where the decimals would give
 // the quotient another count of real zeros than the rounded one has (a double zero out of a pair
 // that lies just off the axis), the rounded coefficients stay.
-PolynomT Rest(const PolynomT& f, std::vector<Teiler> teiler) {
+PolynomT Rest(const PolynomT& f, const Unsicherheit& unsicher, std::vector<Teiler> teiler) {
     std::stable_partition(teiler.begin(), teiler.end(),
                           [](const Teiler& t) { return t.z.hi == 0.0 && t.z.lo == 0.0; });
     numerik::ZweiPolynom<10> r = numerik::AlsZweiPolynom(f.Koeff, f.grad());
@@ -148,7 +152,7 @@ PolynomT Rest(const PolynomT& f, std::vector<Teiler> teiler) {
     std::array<double, 10> halbeUlp{};
     for (int i = 0; i <= r.grad; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        halbeUlp[k] = numerik::kEinheit * numerik::Unsicher(f.Koeff[k]) * std::fabs(f.Koeff[k]);
+        halbeUlp[k] = numerik::kEinheit * unsicher[k] * std::fabs(f.Koeff[k]);
         r.eingaben[k] = halbeUlp[k];
         r.nach[k][k] = 1.0;
     }
@@ -244,18 +248,22 @@ Zerlegung Zerlegt(const PolynomT& p) {
     Zerlegung z;
     std::vector<Teiler> teiler;
     Ableitungen abl(p, n);
+    Unsicherheit unsicher{};
+    for (int i = 0; i <= n; ++i)
+        unsicher[static_cast<std::size_t>(i)] =
+            numerik::Unsicher(p.Koeff[static_cast<std::size_t>(i)]);
     for (const Stelle& st : KritischeStellen(p)) {
         if (!st.nullstelle) continue;
         double x = st.x;
         w.RundnfAusg(x);
         const std::string faktor = Faktor(x);
-        const Teiler t = Verfeinert(p, abl, n, st);
+        const Teiler t = Verfeinert(unsicher, abl, n, st);
         for (int i = 0; i < st.vielfachheit && static_cast<int>(teiler.size()) < n; ++i) {
             z.faktoren.push_back(faktor);
             teiler.push_back(t);
         }
     }
-    z.rest = teiler.empty() ? p : Rest(p, teiler);
+    z.rest = teiler.empty() ? p : Rest(p, unsicher, teiler);
     return z;
 }
 
