@@ -33,19 +33,6 @@ namespace {
 
 const QChar kEllipsis(0x2026);
 
-// Alignment codes of text fields and text areas: 0 the default (left), 1 left, 2 centred,
-// 3 right.
-Qt::Alignment HorizontalAlignment(std::int32_t code) {
-    switch (code) {
-        case 2:
-            return Qt::AlignHCenter;
-        case 3:
-            return Qt::AlignRight;
-        default:
-            return Qt::AlignLeft;
-    }
-}
-
 // The focus as the window keeps it: a field keeps its focus while another application is
 // active, and its drawing does not change with that.
 bool HasWindowFocus(const QWidget* widget) {
@@ -200,8 +187,7 @@ class TextFieldAdapter : public ControlAdapter {
         } else if (name == "AcceptTabs") {
             edit_->acceptTabs = std::get<bool>(value);
         } else if (name == "Alignment") {
-            edit_->setAlignment(HorizontalAlignment(std::get<std::int32_t>(value)) |
-                                Qt::AlignVCenter);
+            edit_->setAlignment(FieldAlignment(std::get<std::int32_t>(value)) | Qt::AlignVCenter);
         } else if (name == "CueText") {
             edit_->setPlaceholderText(ToQ(std::get<std::string>(value)));
         }
@@ -442,7 +428,7 @@ class TextAreaAdapter : public ControlAdapter {
             edit_->hideSelection = std::get<bool>(value);
             edit_->viewport()->update();
         } else if (name == "Alignment") {
-            edit_->alignment = HorizontalAlignment(std::get<std::int32_t>(value));
+            edit_->alignment = FieldAlignment(std::get<std::int32_t>(value));
             edit_->ApplyAlignment();
         }
     }

@@ -133,8 +133,9 @@ TEST_F(EngineFaktorform, FactorsAgreeWithTheZerosList) {
     for (const Fall& f : faelle) {
         PolynomT p;
         bool ok = false;
+        SCOPED_TRACE(f.text);
         w.String2Poly(p, f.text, ok);
-        ASSERT_TRUE(ok) << f.text;
+        EXPECT_TRUE(ok);
         EXPECT_EQ(p.Faktorform(), f.faktorform);
     }
     // Divided by a zero near 7e100 from the highest coefficient down, the quotient overflows;
@@ -190,10 +191,13 @@ TEST_F(EngineFaktorform, ZerosJoinedInTheNoiseDivideAsOften) {
     };
     for (const Fall& f : faelle) {
         std::vector<double> kp = {0.0}, ns = {0.0};
+        SCOPED_TRACE(f.name);
         w.FindeKP(f.p, kp, ns);
-        ASSERT_EQ(ns.size(), f.ns.size()) << f.name;
-        for (std::size_t k = 1; k < ns.size(); ++k) EXPECT_NEAR(ns[k], f.ns[k], 1e-12) << f.name;
-        EXPECT_EQ(f.p.Faktorform(), f.faktorform) << f.name;
+        EXPECT_EQ(ns.size(), f.ns.size());
+        if (ns.size() == f.ns.size()) {
+            for (std::size_t k = 1; k < ns.size(); ++k) EXPECT_NEAR(ns[k], f.ns[k], 1e-12);
+        }
+        EXPECT_EQ(f.p.Faktorform(), f.faktorform);
     }
 }
 
@@ -220,9 +224,10 @@ TEST_F(EngineFaktorform, TheRemainderIsTheExactQuotient) {
     for (const Fall& f : faelle) {
         PolynomT p;
         bool ok = false;
+        SCOPED_TRACE(f.text);
         w.String2Poly(p, f.text, ok);
-        ASSERT_TRUE(ok) << f.text;
-        EXPECT_EQ(p.Faktorform(), f.faktorform) << f.text;
+        EXPECT_TRUE(ok);
+        EXPECT_EQ(p.Faktorform(), f.faktorform);
     }
 }
 

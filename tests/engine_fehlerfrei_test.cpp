@@ -151,7 +151,8 @@ TEST(EngineFehlerfrei, DivisionByALinearFactorNeitherCancelsNorDrops) {
         const auto p = numerik::AlsZweiPolynom(c, static_cast<int>(f.c.size()) - 1);
         const auto q = numerik::DurchLinear(p, z, 1e-31 * std::fabs(hi));
         const std::vector<Quad> soll = Quotient(f.c, zeta);
-        ASSERT_EQ(q.grad + 1, static_cast<int>(soll.size()));
+        EXPECT_EQ(q.grad + 1, static_cast<int>(soll.size()));
+        if (q.grad + 1 != static_cast<int>(soll.size())) continue;
         for (std::size_t k = 0; k < soll.size(); ++k) {
             const double betrag = std::fabs(static_cast<double>(soll[k]));
             EXPECT_EQ(numerik::AlsDouble(q.k[k]), static_cast<double>(soll[k])) << "q" << k;

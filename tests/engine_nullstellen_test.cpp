@@ -73,15 +73,18 @@ TEST_F(EngineSuche, CriticalPointsAndZeros) {
          {4, -2, -1, 1, 2}},
     };
     for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.p.Term2String());
         Suche(f.p);
-        ASSERT_EQ(kp.size(), f.kp.size()) << f.p.Term2String();
-        for (std::size_t i = 0; i < kp.size(); ++i) {
-            if (f.kp[i] == std::round(f.kp[i]))
-                EXPECT_EQ(kp[i], f.kp[i]) << f.p.Term2String() << " point " << i;
-            else
-                EXPECT_NEAR(kp[i], f.kp[i], 1e-10) << f.p.Term2String() << " point " << i;
+        EXPECT_EQ(kp.size(), f.kp.size());
+        if (kp.size() == f.kp.size()) {
+            for (std::size_t i = 0; i < kp.size(); ++i) {
+                if (f.kp[i] == std::round(f.kp[i]))
+                    EXPECT_EQ(kp[i], f.kp[i]) << " point " << i;
+                else
+                    EXPECT_NEAR(kp[i], f.kp[i], 1e-10) << " point " << i;
+            }
         }
-        EXPECT_EQ(ns, f.ns) << f.p.Term2String();
+        EXPECT_EQ(ns, f.ns);
     }
 }
 
@@ -148,7 +151,9 @@ TEST_F(EngineSuche, EvenZerosAndCloseSimpleZeros) {
     EXPECT_NEAR(ns[2], 0.3, 1e-10);
     EXPECT_EQ(kp[0], 4.0);
 
-    // f is about -6e-09 at the critical point between these two: within the zero test's 1e-08.
+    // f is about -6e-09 at the critical point between these two: small, but far beyond the noise
+    // its coefficients leave open there (of order 1e-16), so its sign is sure and the point is
+    // no zero.
     Suche(Produkt({P({-0.3, 1}), P({-0.3001, 1}), P({2, 1})}));
     ASSERT_EQ(ns.size(), 4u) << "three zeros, not the critical point between the close two";
     EXPECT_NEAR(ns[2], 0.3, 1e-11);
@@ -181,14 +186,17 @@ TEST_F(EngineSuche, FlatZerosAreListedOnce) {
     for (const Fall& f : faelle) {
         PolynomT p;
         bool ok = false;
+        SCOPED_TRACE(f.text);
         w.String2Poly(p, f.text, ok);
-        ASSERT_TRUE(ok) << f.text;
+        EXPECT_TRUE(ok);
         Suche(p);
-        ASSERT_EQ(ns.size(), f.ns.size()) << f.text;
-        for (std::size_t k = 1; k < ns.size(); ++k)
-            EXPECT_NEAR(ns[k], f.ns[k], 1e-9 * std::max(1.0, std::fabs(f.ns[k]))) << f.text;
+        EXPECT_EQ(ns.size(), f.ns.size());
+        if (ns.size() == f.ns.size()) {
+            for (std::size_t k = 1; k < ns.size(); ++k)
+                EXPECT_NEAR(ns[k], f.ns[k], 1e-9 * std::max(1.0, std::fabs(f.ns[k])));
+        }
         std::vector<double> sortiert(kp.begin() + 1, kp.end());
-        EXPECT_EQ(std::adjacent_find(sortiert.begin(), sortiert.end()), sortiert.end()) << f.text;
+        EXPECT_EQ(std::adjacent_find(sortiert.begin(), sortiert.end()), sortiert.end());
     }
 }
 
@@ -220,13 +228,15 @@ TEST_F(EngineSuche, IllConditionedZerosAreThoseOfTheCoefficients) {
          1e-5},
     };
     for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.p.Term2String());
         Suche(f.p);
-        ASSERT_EQ(ns.size(), f.anzahl + 1) << f.p.Term2String();
+        EXPECT_EQ(ns.size(), f.anzahl + 1);
+        if (ns.size() != f.anzahl + 1) continue;
         for (double z : f.soll) {
             double naechste = ns[1];
             for (std::size_t k = 1; k < ns.size(); ++k)
                 if (std::fabs(ns[k] - z) < std::fabs(naechste - z)) naechste = ns[k];
-            EXPECT_NEAR(naechste, z, f.toleranz * std::fabs(z)) << f.p.Term2String();
+            EXPECT_NEAR(naechste, z, f.toleranz * std::fabs(z));
         }
     }
 }
@@ -285,12 +295,13 @@ TEST_F(EngineSuche, OnlyZerosOfFAndItsFirstTwoDerivativesAreListed) {
     for (const Fall& f : faelle) {
         PolynomT p;
         bool ok = false;
+        SCOPED_TRACE(f.text);
         w.String2Poly(p, f.text, ok);
-        ASSERT_TRUE(ok) << f.text;
+        EXPECT_TRUE(ok);
         Suche(p);
         std::vector<std::string> punkte;
         for (std::size_t k = 1; k < kp.size(); ++k) punkte.push_back(Str(w.Gerundet(6, kp[k])));
-        EXPECT_EQ(punkte, f.punkte) << f.text;
+        EXPECT_EQ(punkte, f.punkte);
     }
 }
 

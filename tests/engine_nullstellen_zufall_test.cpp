@@ -270,13 +270,14 @@ TEST_F(EngineSucheZufall, WellConditionedZerosMatchTheReference) {
         std::vector<double> r = Getrennt(gen, lage, n);
         std::sort(r.begin(), r.end());
         const PolynomT p = AusNullstellen(r, std::pow(10.0L, skala(gen)));
+        SCOPED_TRACE(p.Term2String());
         const auto ref = Referenz(p, r);
-        ASSERT_TRUE(ref.has_value());
+        EXPECT_TRUE(ref.has_value());
         const std::vector<double> ns = Nullstellen(p);
-        ASSERT_EQ(ns[0], n) << p.Term2String();
+        EXPECT_EQ(ns[0], n);
+        if (!ref.has_value() || ns[0] != n) continue;
         for (int k = 0; k < n; ++k)
-            EXPECT_NEAR(ns[k + 1], (*ref)[k], 1e-9 * std::max(1.0, std::fabs((*ref)[k])))
-                << p.Term2String();
+            EXPECT_NEAR(ns[k + 1], (*ref)[k], 1e-9 * std::max(1.0, std::fabs((*ref)[k])));
     }
 }
 
@@ -314,11 +315,13 @@ TEST_F(EngineSucheZufall, FactorFormShowsTheZerosOfTheList) {
         const PolynomT p = AusNullstellen(r, std::pow(10.0L, skala(gen)));
         const std::vector<double> ns = Nullstellen(p);
         const std::vector<double> fz = Faktornullstellen(p.Faktorform());
-        ASSERT_EQ(fz.size() + 1, ns.size()) << p.Term2String();
+        SCOPED_TRACE(p.Term2String());
+        EXPECT_EQ(fz.size() + 1, ns.size());
+        if (fz.size() + 1 != ns.size()) continue;
         for (std::size_t k = 0; k < fz.size(); ++k) {
             double z = ns[k + 1];
             w.RundnfAusg(z);
-            EXPECT_NEAR(fz[k], z, 1e-11 * std::max(1.0, std::fabs(z))) << p.Term2String();
+            EXPECT_NEAR(fz[k], z, 1e-11 * std::max(1.0, std::fabs(z)));
             ++faktoren;
             gleichGeschrieben += Str(fz[k]) == Str(z);
         }

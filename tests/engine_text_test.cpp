@@ -92,9 +92,12 @@ TEST(EngineText, TypedNumbersAreReadWholeOrRefused) {
         {"-1" + std::string(400, '0'), -kInf},
     };
     for (const Fall& f : zahlen) {
+        SCOPED_TRACE(f.text);
         const std::optional<double> x = GetippteZahl(f.text);
-        ASSERT_TRUE(x.has_value()) << f.text;
-        EXPECT_EQ(*x, f.wert) << f.text;
+        EXPECT_TRUE(x.has_value());
+        if (x) {
+            EXPECT_EQ(*x, f.wert);
+        }
     }
     for (const char* keine :
          {"1/2", "1e5", "1E-3", "abc",  "1.2.3", "1,2,3", "1.000,5", "--1", "+-1",     "1-",  ".",
@@ -104,6 +107,7 @@ TEST(EngineText, TypedNumbersAreReadWholeOrRefused) {
     // Everything Str writes of a finite number reads back as Val reads it.
     std::mt19937_64 gen(5);
     std::uniform_real_distribution<double> x(-1e6, 1e6);
+    // A random sweep stops at its first failure: one counterexample, not thousands.
     for (int i = 0; i < 2000; ++i) {
         const std::string text = Str(x(gen));
         ASSERT_EQ(GetippteZahl(text), Val(text)) << text;
@@ -149,6 +153,7 @@ TEST(EngineText, StrAndValRoundTrip) {
     std::mt19937_64 gen(7);
     std::uniform_real_distribution<double> mantisse(1.0, 10.0);
     std::uniform_int_distribution<int> exponent(-323, 307);
+    // A random sweep stops at its first failure: one counterexample, not thousands.
     for (int i = 0; i < 20000; ++i) {
         double x = mantisse(gen) * std::pow(10.0, exponent(gen));
         if (i % 2) x = -x;
