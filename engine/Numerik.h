@@ -28,11 +28,12 @@ inline constexpr double kFangRunden = 1e-09;
 inline constexpr double kFangAusgabe = 5e-05;
 // A point of the search within this of a whole number is that number.
 inline constexpr double kFangPunkt = 1e-10;
-// The bisection halves while its interval is wider than this (b - a > kBreite, strict). It is
-// the Double just above 1e-11, not the one nearest to it (0x1.5fd7fe1796496p-37 against
-// ...495p-37): an interval whose width is either of the two is not halved again, so each
-// bisection takes the passes, and ends on the midpoint, that the zeros and points listed have
-// always come from. Written as 1e-11 the bound would halve such an interval once more.
+// A bracket of the search (and GibNullst's bisection) is narrowed while it is wider than this
+// (b - a > kBreite, strict). It is the Double just above 1e-11, not the one nearest to it
+// (0x1.5fd7fe1796496p-37 against ...495p-37): a bracket whose width is either of the two is not
+// narrowed again, so a bisection takes the passes, and ends on the midpoint, that the zeros and
+// points listed have always come from. Written as 1e-11 the bound would halve such an interval
+// once more.
 inline constexpr double kBreite = 1.0000000000000001e-11;
 
 // Horner's rule in Double, from the degree down.
