@@ -102,7 +102,7 @@ TEST_F(EngineFaktorrest, InterpolatedAndShifted) {
 
 // Where no short decimal lies within the bound, the rounded quotient stays: whole inputs leave
 // only the arithmetic's error, so x^3 - 2 leaves cbrt(2)^2 + cbrt(2) x + x^2 to the last bit; a
-// coefficient whose sign the held coefficients fix is not made 0 (1e-17 x^2 + 1e-34 beside the
+// coefficient whose sign the held coefficients fix is not made 0 (x^2 + 1e-34x + 1e-17 beside the
 // zero 1e17).
 TEST_F(EngineFaktorrest, RemaindersThatKeepTheirBits) {
     const PolynomT r = Faktorrest(P({-2, 0, 0, 1}));
