@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/HauptF.h"
+#include "engine/Dienste.h"
 
 namespace {
 
@@ -36,19 +36,10 @@ const Fall kFaelle[] = {
 };
 constexpr int kAnzahl = sizeof kFaelle / sizeof kFaelle[0];
 
-class HauptF& Fenster() {
-    static class HauptF* w = [] {
-        auto* f = new class HauptF();
-        f->InitZustand();
-        return f;
-    }();
-    return *w;
-}
-
 PolynomT Gelesen(int i) {
     PolynomT p;
     bool ok = false;
-    Fenster().String2Poly(p, kFaelle[i].text, ok);
+    polynom::String2Poly(p, kFaelle[i].text, ok);
     return p;
 }
 
@@ -68,12 +59,11 @@ std::array<PolynomT, 2> Paar(int i) {
 void Lesen(benchmark::State& state) {
     const int i = static_cast<int>(state.range(0));
     state.SetLabel(kFaelle[i].name);
-    class HauptF& w = Fenster();
     const std::string text = kFaelle[i].text;
     PolynomT p;
     bool ok = false;
     for (auto _ : state) {
-        w.String2Poly(p, text, ok);
+        polynom::String2Poly(p, text, ok);
         benchmark::DoNotOptimize(p);
     }
     if (!ok) state.SkipWithError("text rejected");
@@ -82,12 +72,11 @@ void Lesen(benchmark::State& state) {
 void Suche(benchmark::State& state) {
     const int i = static_cast<int>(state.range(0));
     state.SetLabel(kFaelle[i].name);
-    class HauptF& w = Fenster();
     const std::array<PolynomT, 2> p = Paar(i);
     std::vector<double> kp = {0.0}, ns = {0.0};
     std::size_t k = 0;
     for (auto _ : state) {
-        w.FindeKP(p[k ^= 1], kp, ns);
+        polynom::FindeKP(p[k ^= 1], kp, ns);
         benchmark::DoNotOptimize(ns.data());
     }
 }
@@ -95,7 +84,6 @@ void Suche(benchmark::State& state) {
 void Faktorform(benchmark::State& state) {
     const int i = static_cast<int>(state.range(0));
     state.SetLabel(kFaelle[i].name);
-    Fenster();
     const std::array<PolynomT, 2> p = Paar(i);
     std::size_t k = 0;
     for (auto _ : state) benchmark::DoNotOptimize(p[k ^= 1].Faktorform());
@@ -104,7 +92,6 @@ void Faktorform(benchmark::State& state) {
 void Umrandet(benchmark::State& state) {
     const int i = static_cast<int>(state.range(0));
     state.SetLabel(kFaelle[i].name);
-    Fenster();
     const std::array<PolynomT, 2> p = Paar(i);
     std::size_t k = 0;
     for (auto _ : state) benchmark::DoNotOptimize(p[k ^= 1].Umrandet());
@@ -139,16 +126,15 @@ void GslWurzeln(benchmark::State& state) {
 void Analyse(benchmark::State& state) {
     const int i = static_cast<int>(state.range(0));
     state.SetLabel(kFaelle[i].name);
-    class HauptF& w = Fenster();
     const std::string text = kFaelle[i].text;
     std::vector<double> kp = {0.0}, ns = {0.0};
     bool doppelt = false;
     for (auto _ : state) {
         PolynomT p;
         bool ok = false;
-        w.String2Poly(p, text, ok);
+        polynom::String2Poly(p, text, ok);
         if ((doppelt = !doppelt)) p = Doppelt(p);
-        w.FindeKP(p, kp, ns);
+        polynom::FindeKP(p, kp, ns);
         benchmark::DoNotOptimize(p.Faktorform());
         benchmark::DoNotOptimize(p.Umrandet());
     }

@@ -23,10 +23,10 @@
 #include <utility>
 #include <vector>
 
+#include "engine/Dienste.h"
 #include "engine/Nullstellensuche.h"
 #include "engine/Numerik.h"
 #include "framework/Text.h"
-#include "shell/HauptF.h"
 
 namespace {
 
@@ -476,7 +476,7 @@ std::vector<Stelle> KritischeStellen(const PolynomT& P) {
     return letzteStellen;
 }
 
-double HauptF::GibNullst(const PolynomT& P, double a, double b) {
+double polynom::GibNullst(const PolynomT& P, double a, double b) {
     const int g = std::max(P.grad(), 0);
     const Ableitung p = numerik::AbleitungVon(P.Koeff, Abstaende(P, g, 0), g, 0);
     const auto vorzeichenVon = [&p](double x) { return numerik::SicheresVorzeichen(p, x); };
@@ -487,15 +487,14 @@ double HauptF::GibNullst(const PolynomT& P, double a, double b) {
     return numerik::PunktGefangen(p, numerik::Poliert(p, h.m, h.a, h.b), a, b);
 }
 
-void HauptF::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<double>& NS) {
+bool polynom::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<double>& NS) {
     KP.resize(1);
     if (P.grad() < 1 || !P.IstEndlich()) {
-        KPAnzahl = 0;
         if (P.grad() >= 1) {
             KP.assign(1, 0.0);
             NS.assign(1, 0.0);
         }
-        return;
+        return false;
     }
     std::vector<double> punkte, nullstellen;
     for (const Stelle& st : KritischeStellen(P)) {
@@ -504,4 +503,5 @@ void HauptF::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<dou
     }
     KP = Gezaehlt(punkte);
     NS = Gezaehlt(nullstellen);
+    return true;
 }
