@@ -18,12 +18,14 @@ build: deps
 run: program
 	./build/normal/vemtarix
 
-# Besides CTest's one process per test, the test binary runs once as one process in a shuffled
-# order, so that a test that depends on what an earlier one left behind shows. The order is new
-# every run and its seed is printed; SEED=n make test runs that order again.
+# Besides CTest's one process per test, each test binary (the engine's, and the one of the
+# framework, shell and workbench) runs once as one process in a shuffled order, so that a test
+# that depends on what an earlier one left behind shows. The order is new every run and its seed
+# is printed; SEED=n make test runs that order again.
 shuffled = seed=$${SEED:-$$(( $$(od -An -N2 -tu2 /dev/urandom) % 99999 + 1 ))}; \
-	echo "== one process, shuffled with --gtest_random_seed=$$seed"; \
-	$(1) --gtest_shuffle --gtest_random_seed=$$seed --gtest_brief=1
+	for t in $(2)/tests/engine_tests $(2)/tests/vemtarix_tests; do \
+	echo "== $$t: one process, shuffled with --gtest_random_seed=$$seed"; \
+	$(1) $$t --gtest_shuffle --gtest_random_seed=$$seed --gtest_brief=1 || exit 1; done
 
 # The sanitizer run checks for leaks as well, whatever the environment says: under CTest a leak
 # fails the test that made it, and the shuffled run fails when the process as a whole leaks.
@@ -34,11 +36,11 @@ test: deps
 	cmake --preset ci
 	cmake --build --preset ci
 	ctest --preset ci
-	@$(call shuffled,./build/ci/tests/vemtarix_tests)
+	@$(call shuffled,,./build/ci)
 	cmake --preset sanitize
 	cmake --build --preset sanitize
 	$(sanitized) ctest --preset sanitize
-	@$(call shuffled,$(sanitized) ./build/sanitize/tests/vemtarix_tests)
+	@$(call shuffled,$(sanitized),./build/sanitize)
 
 bench: build
 	@for b in build/normal/bench/*_bench; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done

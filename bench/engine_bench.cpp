@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/HauptF.h"
+#include "engine/Dienste.h"
 
 namespace {
 
@@ -36,31 +36,21 @@ const Fall kFaelle[] = {
 };
 constexpr int kAnzahl = sizeof kFaelle / sizeof kFaelle[0];
 
-class HauptF& Fenster() {
-    static class HauptF* w = [] {
-        auto* f = new class HauptF();
-        f->InitZustand();
-        return f;
-    }();
-    return *w;
-}
-
 PolynomT Gelesen(int i) {
     PolynomT p;
     bool ok = false;
-    Fenster().String2Poly(p, kFaelle[i].text, ok);
+    polynom::String2Poly(p, kFaelle[i].text, ok);
     return p;
 }
 
 void Lesen(benchmark::State& state) {
     const int i = static_cast<int>(state.range(0));
     state.SetLabel(kFaelle[i].name);
-    class HauptF& w = Fenster();
     const std::string text = kFaelle[i].text;
     PolynomT p;
     bool ok = false;
     for (auto _ : state) {
-        w.String2Poly(p, text, ok);
+        polynom::String2Poly(p, text, ok);
         benchmark::DoNotOptimize(p);
     }
     if (!ok) state.SkipWithError("text rejected");
@@ -69,11 +59,10 @@ void Lesen(benchmark::State& state) {
 void Suche(benchmark::State& state) {
     const int i = static_cast<int>(state.range(0));
     state.SetLabel(kFaelle[i].name);
-    class HauptF& w = Fenster();
     const PolynomT p = Gelesen(i);
     std::vector<double> kp = {0.0}, ns = {0.0};
     for (auto _ : state) {
-        w.FindeKP(p, kp, ns);
+        polynom::FindeKP(p, kp, ns);
         benchmark::DoNotOptimize(ns.data());
     }
 }
@@ -81,7 +70,6 @@ void Suche(benchmark::State& state) {
 void Faktorform(benchmark::State& state) {
     const int i = static_cast<int>(state.range(0));
     state.SetLabel(kFaelle[i].name);
-    Fenster();
     const PolynomT p = Gelesen(i);
     for (auto _ : state) benchmark::DoNotOptimize(p.Faktorform());
 }
@@ -89,7 +77,6 @@ void Faktorform(benchmark::State& state) {
 void Umrandet(benchmark::State& state) {
     const int i = static_cast<int>(state.range(0));
     state.SetLabel(kFaelle[i].name);
-    Fenster();
     const PolynomT p = Gelesen(i);
     for (auto _ : state) benchmark::DoNotOptimize(p.Umrandet());
 }
@@ -123,14 +110,13 @@ void GslWurzeln(benchmark::State& state) {
 void Analyse(benchmark::State& state) {
     const int i = static_cast<int>(state.range(0));
     state.SetLabel(kFaelle[i].name);
-    class HauptF& w = Fenster();
     const std::string text = kFaelle[i].text;
     std::vector<double> kp = {0.0}, ns = {0.0};
     for (auto _ : state) {
         PolynomT p;
         bool ok = false;
-        w.String2Poly(p, text, ok);
-        w.FindeKP(p, kp, ns);
+        polynom::String2Poly(p, text, ok);
+        polynom::FindeKP(p, kp, ns);
         benchmark::DoNotOptimize(p.Faktorform());
         benchmark::DoNotOptimize(p.Umrandet());
     }

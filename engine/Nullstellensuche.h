@@ -1,6 +1,6 @@
 #pragma once
 // The search for critical points and real zeros with what the counted arrays of
-// HauptF::FindeKP leave out: which points are zeros of f, and how often; and what the factor form
+// polynom::FindeKP leave out: which points are zeros of f, and how often; and what the factor form
 // leaves of f. Internal to the engine; FindeKP and the factor form are built on it.
 
 #include <vector>

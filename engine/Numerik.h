@@ -20,7 +20,7 @@
 namespace numerik {
 
 // Tolerances of the window's snapping and zero test; each comparison with them is strict.
-// A value below this counts as zero (HauptF::IstNull: absolute).
+// A value below this counts as zero (polynom::IstNull: absolute).
 inline constexpr double kNullTest = 1e-08;
 // A value within this of a whole number is that number: table values, quotient coefficients.
 inline constexpr double kFangRunden = 1e-09;
@@ -330,8 +330,8 @@ inline double Gefangen(double x, double schranke) {
 
 // The three snaps by what they snap: a point of the search (kFangPunkt; for a zero of a function
 // the search knows, PunktGefangen below asks that it still vanish there), a value or quotient
-// coefficient (kFangRunden, HauptF::Runden), a zero as it is written (kFangAusgabe,
-// HauptF::RundnfAusg).
+// coefficient (kFangRunden, polynom::Runden), a zero as it is written (kFangAusgabe,
+// polynom::RundnfAusg).
 // + 0.0 makes a point snapped to 0 from below +0, not -0.
 inline double PunktGefangen(double x) {
     return Gefangen(x, kFangPunkt) + 0.0;

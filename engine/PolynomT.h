@@ -7,9 +7,10 @@
 // operand. Copying and all arithmetic move coefficients only; the plotting window (xmin, xmax,
 // ymin, ymax) is written by EckenErmitteln alone.
 //
-// The numeric services the type relies on (FindeKP, Runden, RundnfAusg, xhoch, the shift's
-// scratch state) belong to the main window and are reached through HauptF(); the factor form
-// takes the search beneath FindeKP (engine/Nullstellensuche.h) directly, for the multiplicities.
+// The type calls the engine's services (engine/Dienste.h: FindeKP, Runden, RundnfAusg, xhoch,
+// the binomial table) directly and needs no window; the factor form takes the search beneath
+// FindeKP (engine/Nullstellensuche.h) directly, for the multiplicities. Members marked "kept"
+// belong to the type's interface, but nothing in the program calls them.
 
 #include <array>
 #include <string>
@@ -32,20 +33,23 @@ class PolynomT {
     // Summe, Diff and Differenz round each coefficient once and take the shortest decimal within
     // its bound (numerik::KurzeSumme): 100.1 - 100 is 0.1, 0.1 - 0.1 is 0.
     void Summe(const PolynomT& a, const PolynomT& b);
-    void SMal(double r, const PolynomT& p);
+    void SMal(double r, const PolynomT& p);  // kept
     void Abl(const PolynomT& p);
     // Horner's rule over all ten coefficients.
     double FWert(double x) const;
-    bool IstNull() const;
-    bool IstKonstant() const;
+    bool IstNull() const;      // kept
+    bool IstKonstant() const;  // kept
+    // kept; the same as Differenz.
     void Diff(const PolynomT& a, const PolynomT& b);
     // Copies the ten coefficients of p; the plotting windows stay where they are.
     void KopieVon(const PolynomT& p);
     // The polynomial text form: "1  - x  + 2x^2  ", "0" for the zero polynomial. A coefficient
     // whose text is "1" is left out above power 0, as for 1 itself. Every polynomial that
-    // HauptF::String2Poly accepts is written so that the text reads back to the coefficients it
-    // shows, and writing those gives the same text.
+    // String2Poly accepts is written so that the text reads back to the coefficients it shows,
+    // and writing those gives the same text.
     std::string Term2String() const;
+    // kept: shows Term2String in a message box. Defined with the window (shell/zeigen.cpp), so
+    // the engine needs no dialogs; a program that calls it links the shell.
     void zeigen() const;
     // Requires a.grad() + b.grad() <= 9 (a term beyond x^9 would be dropped). Each coefficient
     // is formed in double-double, rounded once and takes the shortest decimal within its bound.
@@ -56,12 +60,12 @@ class PolynomT {
     // the rounding and the points' own rounding leave open (engine/Dezimal.h). Equal x values
     // are not looked for: they leave coefficients that are not finite (see IstEndlich).
     void Interpol(const std::vector<double>& xs, const std::vector<double>& ys);
-    void Nullen();
-    // The quotient of p by (x - b); the remainder is dropped.
+    void Nullen();  // kept
+    // kept: the quotient of p by (x - b); the remainder is dropped.
     void PdurchxminusB(const PolynomT& p, double b);
     // The real factor form, such as "( x + 1) * ( x-1) * 2"; for degree 1 to 9.
     std::string Faktorform() const;
-    std::string NullstellenString() const;
+    std::string NullstellenString() const;  // kept
     double Integral(double a, double b) const;
     // Fills z with the real zeros as a counted array; untouched for degree below 1.
     void Nullstellenmenge(std::vector<double>& z) const;
@@ -75,10 +79,10 @@ class PolynomT {
     // upper bound). Every window it sets is finite, with xmin < xmax, ymin < ymax and a finite
     // width and height; for degree 2 to 9 without a point it is that of one point at 0.
     void EckenErmitteln(const std::vector<double>& kp);
-    // This polynomial := p(x - d), expanded in the window's scratch polynomials HauptF::Poly
-    // with its binomial table (HauptF::InitZustand prepares both). Each coefficient is formed
-    // in double-double, rounded once and replaced by the shortest decimal within its bound, so
-    // a shift by d and back by -d gives typed decimals back.
+    // This polynomial := p(x - d), expanded with the binomial table polynom::kBinomKoeff in
+    // rows of its own. Each coefficient is formed in double-double, rounded once and replaced
+    // by the shortest decimal within its bound, so a shift by d and back by -d gives typed
+    // decimals back.
     void xVerschiebungUm(double d);
 
     // True when every coefficient is finite. The arithmetic, the shift and the interpolation

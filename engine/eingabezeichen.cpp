@@ -5,8 +5,8 @@
 #include <charconv>
 #include <string_view>
 
+#include "engine/Dienste.h"
 #include "framework/Text.h"
-#include "shell/HauptF.h"
 
 namespace eingabe {
 namespace {
@@ -247,7 +247,7 @@ std::string Satz(const Hindernis& h) {
 
 }  // namespace eingabe
 
-std::string HauptF::Ablehnungsgrund(const std::string& text) {
+std::string polynom::Ablehnungsgrund(const std::string& text) {
     const eingabe::Uebersetzung u = eingabe::Uebersetzen(text);
     return u.hindernis ? eingabe::Satz(*u.hindernis) : "";
 }

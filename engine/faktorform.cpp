@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "engine/Dezimal.h"
+#include "engine/Dienste.h"
 #include "engine/Nullstellensuche.h"
 #include "engine/Numerik.h"
 #include "framework/Text.h"
-#include "shell/HauptF.h"
 
 namespace {
 
@@ -207,7 +207,6 @@ struct Stammfunktion {
 }  // namespace
 
 void PolynomT::PdurchxminusB(const PolynomT& p, double b) {
-    class HauptF& w = HauptF();
     PolynomT q;
     const int n = p.grad();
     if (n > 0) {
@@ -223,7 +222,7 @@ void PolynomT::PdurchxminusB(const PolynomT& p, double b) {
             const double summe = p.Koeff[k] + produkt;
             const double groesse = std::min({1.0, groesste, Abs(p.Koeff[k]) + Abs(produkt)});
             q.Koeff[k - 1] = groesse >= 1.0
-                                 ? w.Runden(summe)
+                                 ? polynom::Runden(summe)
                                  : numerik::Gefangen(summe, numerik::kFangRunden * groesse);
         }
     }
@@ -243,7 +242,6 @@ struct Zerlegung {
 };
 
 Zerlegung Zerlegt(const PolynomT& p) {
-    class HauptF& w = HauptF();
     const int n = p.grad();
     Zerlegung z;
     std::vector<Teiler> teiler;
@@ -255,7 +253,7 @@ Zerlegung Zerlegt(const PolynomT& p) {
     for (const Stelle& st : KritischeStellen(p)) {
         if (!st.nullstelle) continue;
         double x = st.x;
-        w.RundnfAusg(x);
+        polynom::RundnfAusg(x);
         const std::string faktor = Faktor(x);
         const Teiler t = Verfeinert(unsicher, abl, n, st);
         for (int i = 0; i < st.vielfachheit && static_cast<int>(teiler.size()) < n; ++i) {
@@ -292,15 +290,14 @@ std::string PolynomT::Faktorform() const {
 }
 
 std::string PolynomT::NullstellenString() const {
-    class HauptF& w = HauptF();
     std::vector<double> b(10, 0.0);
     std::vector<double> a = {0.0};
-    w.FindeKP(*this, a, b);
+    polynom::FindeKP(*this, a, b);
     const std::int32_t n = ToInt32(b[0]);
     std::string s;
     for (std::int32_t k = 1; k <= n; ++k) {
         if (k > 1) s += " , ";
-        s += Str(w.Runden(b[static_cast<std::size_t>(k)]));
+        s += Str(polynom::Runden(b[static_cast<std::size_t>(k)]));
     }
     return s;
 }
@@ -312,7 +309,7 @@ double PolynomT::Integral(double a, double b) const {
 
 void PolynomT::Nullstellenmenge(std::vector<double>& z) const {
     std::vector<double> kp = {0.0};
-    HauptF().FindeKP(*this, kp, z);
+    polynom::FindeKP(*this, kp, z);
 }
 
 // For degree below 1 the search leaves z empty: no zeros, no area.

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "engine/Dezimal.h"
+#include "engine/Dienste.h"
 #include "engine/Fehlerfrei.h"
 #include "framework/Text.h"
-#include "shell/HauptF.h"
 
 namespace {
 
@@ -154,7 +154,7 @@ void PolynomT::Interpol(const std::vector<double>& xs, const std::vector<double>
 }
 
 // p(x - d) = sum_j x^j sum_(i >= j) c_i C(i, j) (-d)^(i - j). Each term is formed in double-double
-// (its high part in the window's scratch row Poly(i), its low part beside it) and each sum once.
+// in a row of its own per coefficient c_i, and each sum once.
 //
 // Bound of coefficient j (engine/Dezimal.h): the term c_i C(i, j) (-d)^(i - j) carries the error
 // of c_i once and that of d (i - j) times, so k_t = 1 + (i - j) when both may stand for other
@@ -165,25 +165,18 @@ void PolynomT::Interpol(const std::vector<double>& xs, const std::vector<double>
 // A zero coefficient contributes exact zeros: multiplying it by an overflowing power of d would
 // turn the row into NaN although the shifted polynomial is finite.
 void PolynomT::xVerschiebungUm(double d) {
-    class HauptF& w = HauptF();
     std::array<Zwei, 10> potenz{};
     potenz[0] = {1.0, 0.0};
     for (std::size_t m = 1; m <= 9; ++m) potenz[m] = numerik::Mal(potenz[m - 1], -d);
-    std::array<std::array<double, 10>, 10> rest{};
+    std::array<std::array<Zwei, 10>, 10> zeile{};
     std::array<double, 10> unsicher{};
     for (std::size_t i = 0; i <= 9; ++i) {
-        if (!w.Poly[i]) w.Poly[i].emplace();
-        PolynomT& zeile = *w.Poly[i];
-        unsicher[i] = Koeff[i] == 0.0 ? 0.0 : numerik::Unsicher(Koeff[i]);
-        for (std::size_t j = 0; j <= i; ++j) {
-            Zwei t{};
-            if (Koeff[i] != 0.0)
-                t = numerik::Mal(
-                    numerik::ZweiProdukt(Koeff[i], static_cast<double>(w.BinKoeff[i][j])),
-                    potenz[i - j]);
-            zeile.Koeff[j] = t.hi;
-            rest[i][j] = t.lo;
-        }
+        if (Koeff[i] == 0.0) continue;
+        unsicher[i] = numerik::Unsicher(Koeff[i]);
+        for (std::size_t j = 0; j <= i; ++j)
+            zeile[i][j] = numerik::Mal(
+                numerik::ZweiProdukt(Koeff[i], static_cast<double>(polynom::kBinomKoeff[i][j])),
+                potenz[i - j]);
     }
     const double unsicherD = numerik::Unsicher(d);
     PolynomT s;
@@ -192,9 +185,8 @@ void PolynomT::xVerschiebungUm(double d) {
         numerik::Fehlerschranke schranke;
         for (std::size_t i = j; i <= 9; ++i) {
             if (Koeff[i] == 0.0) continue;
-            const double hoch = w.Poly[i]->Koeff[j];
-            summe = numerik::Plus(summe, {hoch, rest[i][j]});
-            schranke.Term(hoch, unsicher[i] + static_cast<double>(i - j) * unsicherD);
+            summe = numerik::Plus(summe, zeile[i][j]);
+            schranke.Term(zeile[i][j].hi, unsicher[i] + static_cast<double>(i - j) * unsicherD);
         }
         s.Koeff[j] = numerik::OhneRauschen(numerik::AlsDouble(summe), schranke);
     }

@@ -22,10 +22,10 @@
 #include <utility>
 #include <vector>
 
+#include "engine/Dienste.h"
 #include "engine/Nullstellensuche.h"
 #include "engine/Numerik.h"
 #include "framework/Text.h"
-#include "shell/HauptF.h"
 
 namespace {
 
@@ -519,7 +519,7 @@ std::vector<Stelle> KritischeStellen(const PolynomT& P) {
     return Gesucht(P);
 }
 
-double HauptF::GibNullst(const PolynomT& P, double a, double b) {
+double polynom::GibNullst(const PolynomT& P, double a, double b) {
     const int g = std::max(P.grad(), 0);
     const Ableitung p = numerik::AbleitungVon(P.Koeff, Abstaende(P, g, 0), g, 0);
     const auto vorzeichenVon = [&p](double x) { return numerik::SicheresVorzeichen(p, x); };
@@ -530,15 +530,14 @@ double HauptF::GibNullst(const PolynomT& P, double a, double b) {
     return numerik::PunktGefangen(p, numerik::Poliert(p, h.m, h.a, h.b), a, b);
 }
 
-void HauptF::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<double>& NS) {
+bool polynom::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<double>& NS) {
     KP.resize(1);
     if (P.grad() < 1 || !P.IstEndlich()) {
-        KPAnzahl = 0;
         if (P.grad() >= 1) {
             KP.assign(1, 0.0);
             NS.assign(1, 0.0);
         }
-        return;
+        return false;
     }
     std::vector<double> punkte, nullstellen;
     for (const Stelle& st : KritischeStellen(P)) {
@@ -547,4 +546,5 @@ void HauptF::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<dou
     }
     KP = Gezaehlt(punkte);
     NS = Gezaehlt(nullstellen);
+    return true;
 }

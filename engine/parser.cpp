@@ -7,10 +7,10 @@
 #include <array>
 #include <string_view>
 
+#include "engine/Dienste.h"
 #include "engine/Eingabezeichen.h"
 #include "engine/PolynomT.h"
 #include "framework/Text.h"
-#include "shell/HauptF.h"
 
 namespace {
 
@@ -73,12 +73,12 @@ bool LangeReihenSetzen(std::string& s) {
 
 // Cuts the terms of one power text out of s, adding each term's number to `koeff`. A term whose
 // sign is missing keeps scanning towards the start of the text until the step cap rejects it.
-void TermeEinlesen(class HauptF& w, std::string& s, const std::string& potenz, double& koeff,
+void TermeEinlesen(std::int32_t& schritte, std::string& s, const std::string& potenz, double& koeff,
                    bool& ok) {
     const std::size_t lw = potenz.size();
     std::size_t p;
     while (ok && (p = s.find(potenz)) != std::string::npos) {
-        w.Whilekontrolle(ok);
+        polynom::Whilekontrolle(ok, schritte);
         const char vor = p >= 1 ? s[p - 1] : '\0';
         if (vor == '+' || vor == '-') {
             koeff += vor == '+' ? 1.0 : -1.0;
@@ -88,7 +88,7 @@ void TermeEinlesen(class HauptF& w, std::string& s, const std::string& potenz, d
         std::ptrdiff_t j = static_cast<std::ptrdiff_t>(p) - 1;
         std::string t = j >= 0 ? std::string(1, s[static_cast<std::size_t>(j)]) : "";
         while (!HatVorzeichen(t) && ok) {
-            w.Whilekontrolle(ok);
+            polynom::Whilekontrolle(ok, schritte);
             --j;
             if (j >= 0) t.insert(t.begin(), s[static_cast<std::size_t>(j)]);
         }
@@ -98,13 +98,13 @@ void TermeEinlesen(class HauptF& w, std::string& s, const std::string& potenz, d
 }
 
 // Constant terms, taken from the end of the text.
-void KonstantenEinlesen(class HauptF& w, std::string& s, double& koeff, bool& ok) {
+void KonstantenEinlesen(std::int32_t& schritte, std::string& s, double& koeff, bool& ok) {
     while (!s.empty() && ok) {
-        w.Whilekontrolle(ok);
+        polynom::Whilekontrolle(ok, schritte);
         std::ptrdiff_t j = static_cast<std::ptrdiff_t>(s.size()) - 1;
         std::string t(1, s.back());
         while (!HatVorzeichen(t) && ok) {
-            w.Whilekontrolle(ok);
+            polynom::Whilekontrolle(ok, schritte);
             --j;
             if (j >= 0) t.insert(t.begin(), s[static_cast<std::size_t>(j)]);
         }
@@ -114,9 +114,9 @@ void KonstantenEinlesen(class HauptF& w, std::string& s, double& koeff, bool& ok
 }
 
 // One reading of `text` into ten coefficients; false when it is rejected.
-bool Einlesen(class HauptF& w, const std::string& text, std::array<double, 10>& koeff) {
+bool Einlesen(std::int32_t& schritte, const std::string& text, std::array<double, 10>& koeff) {
     bool ok = true;
-    w.wzaehler = 0;
+    schritte = 0;
     koeff.fill(0.0);
     std::string s = text;
     for (char& c : s)
@@ -128,16 +128,17 @@ bool Einlesen(class HauptF& w, const std::string& text, std::array<double, 10>& 
     for (char d = '0'; d <= '9'; ++d)
         if (s.find(std::string{'x', d}) != std::string::npos) ok = false;
 
-    s = w.FehlzeichenKillen(s);
-    for (const Regel& r : kRegeln) s = w.ZeichenReduzieren(s, r.suche, r.ersatz);
+    s = polynom::FehlzeichenKillen(s);
+    for (const Regel& r : kRegeln) s = polynom::ZeichenReduzieren(s, r.suche, r.ersatz);
     if (!LangeReihenSetzen(s)) ok = false;
-    for (const Regel& r : kZusammenfassen) s = w.ZeichenReduzieren(s, r.suche, r.ersatz);
+    for (const Regel& r : kZusammenfassen) s = polynom::ZeichenReduzieren(s, r.suche, r.ersatz);
     if (!ok) return false;
 
     s = "+" + s;
-    for (std::int32_t n = 9; n >= 2; --n) TermeEinlesen(w, s, w.xhoch(n), koeff[n], ok);
-    TermeEinlesen(w, s, "x", koeff[1], ok);
-    KonstantenEinlesen(w, s, koeff[0], ok);
+    for (std::int32_t n = 9; n >= 2; --n)
+        TermeEinlesen(schritte, s, polynom::xhoch(n), koeff[n], ok);
+    TermeEinlesen(schritte, s, "x", koeff[1], ok);
+    KonstantenEinlesen(schritte, s, koeff[0], ok);
     return ok;
 }
 
@@ -149,12 +150,14 @@ bool AlleEndlich(const std::array<double, 10>& koeff) {
 
 }  // namespace
 
-void HauptF::Whilekontrolle(bool& ok) {
-    ++wzaehler;
-    if (wzaehler > kSchrittGrenze) ok = false;
+namespace polynom {
+
+void Whilekontrolle(bool& ok, std::int32_t& schritte) {
+    ++schritte;
+    if (schritte > kSchrittGrenze) ok = false;
 }
 
-std::string HauptF::FehlzeichenKillen(const std::string& text) {
+std::string FehlzeichenKillen(const std::string& text) {
     std::array<bool, 256> behalten{};
     for (char c : kBehalten) behalten[static_cast<unsigned char>(c)] = true;
     std::string out;
@@ -168,8 +171,8 @@ std::string HauptF::FehlzeichenKillen(const std::string& text) {
 // none is left. Done in one pass: everything left of a replacement held no occurrence, so a new
 // one can only begin in the last length - 1 characters before it. The replacement itself is
 // read again, so occurrences it forms with its neighbours are found too.
-std::string HauptF::ZeichenReduzieren(const std::string& text, const std::string& search,
-                                      const std::string& replacement) {
+std::string ZeichenReduzieren(const std::string& text, const std::string& search,
+                              const std::string& replacement) {
     // Such a call would never end; it changes nothing.
     if (search.empty() || replacement.find(search) != std::string::npos) return text;
     std::size_t i = text.find(search);
@@ -218,22 +221,25 @@ std::string HauptF::ZeichenReduzieren(const std::string& text, const std::string
 // A text is also rejected when a coefficient is not finite, or when the term the writer makes
 // of the result would not read back (its own reading would exceed the step cap, or a number
 // of it would overflow): so every accepted polynomial can be written and read again.
-void HauptF::String2Poly(PolynomT& target, const std::string& text, bool& ok) {
+std::int32_t String2Poly(PolynomT& target, const std::string& text, bool& ok) {
     const eingabe::Uebersetzung u = eingabe::Uebersetzen(text);
     if (u.hindernis) {
-        wzaehler = 0;
         ok = false;
-        return;
+        return 0;
     }
+    std::int32_t schritte = 0;
     std::array<double, 10> koeff{};
-    ok = Einlesen(*this, u.text, koeff) && AlleEndlich(koeff);
+    ok = Einlesen(schritte, u.text, koeff) && AlleEndlich(koeff);
     if (ok) {
-        const std::int32_t schritte = wzaehler;
+        // The count is that of the text itself, not of the term read back.
+        std::int32_t zurueckSchritte = 0;
         PolynomT gelesen;
         gelesen.Koeff = koeff;
         std::array<double, 10> zurueck{};
-        ok = Einlesen(*this, gelesen.Term2String(), zurueck) && AlleEndlich(zurueck);
-        wzaehler = schritte;
+        ok = Einlesen(zurueckSchritte, gelesen.Term2String(), zurueck) && AlleEndlich(zurueck);
     }
     if (ok) target.Koeff = koeff;
+    return schritte;
 }
+
+}  // namespace polynom

@@ -46,9 +46,7 @@ bool PolynomT::IstKonstant() const {
 }
 
 void PolynomT::Diff(const PolynomT& a, const PolynomT& b) {
-    PolynomT t;
-    for (int i = 0; i <= 9; ++i) t.Koeff[i] = numerik::KurzeSumme(a.Koeff[i], -b.Koeff[i]);
-    KopieVon(t);
+    Differenz(a, b);
 }
 
 void PolynomT::KopieVon(const PolynomT& p) {
@@ -84,10 +82,8 @@ void PolynomT::Nullen() {
 
 void PolynomT::Differenz(const PolynomT& a, const PolynomT& b) {
     PolynomT t;
-    for (int i = 0; i <= 9; ++i) {
-        t.Koeff[i] = numerik::KurzeSumme(a.Koeff[i], -b.Koeff[i]);
-        Koeff[i] = t.Koeff[i];
-    }
+    for (int i = 0; i <= 9; ++i) t.Koeff[i] = numerik::KurzeSumme(a.Koeff[i], -b.Koeff[i]);
+    KopieVon(t);
 }
 
 void PolynomT::Switch(PolynomT& p) {

@@ -1,15 +1,14 @@
+#include "engine/Dienste.h"
 #include "engine/PolynomT.h"
 #include "framework/Text.h"
-#include "shell/HauptF.h"
 
-std::string HauptF::xhoch(std::int32_t n) {
+std::string polynom::xhoch(std::int32_t n) {
     if (n == 1) return "x";
     if (n >= 2 && n <= 10) return "x^" + Str(n);
     return "";
 }
 
 std::string PolynomT::Term2String() const {
-    class HauptF& w = HauptF();
     std::string t;
     bool erster = true;
     for (int i = 0; i <= grad(); ++i) {
@@ -26,7 +25,7 @@ std::string PolynomT::Term2String() const {
         // text; leaving the text out already here keeps writing what was read unchanged.
         const std::string zahl = Str(Abs(a));
         if (!(i > 0 && zahl == "1")) t += zahl;
-        t += w.xhoch(i);
+        t += polynom::xhoch(i);
         t += "  ";
     }
     return t.empty() ? "0" : t;

@@ -7,15 +7,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/Dienste.h"
 #include "framework/Text.h"
-#include "shell/HauptF.h"
 
 namespace {
-
-class HauptF& Fenster() {
-    static class HauptF w;
-    return w;
-}
 
 void Pruefe(bool bedingung, const char* was, const std::string& text) {
     if (bedingung) return;
@@ -30,7 +25,6 @@ double Gezeigt(double c) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    class HauptF& w = Fenster();
     const std::string text(reinterpret_cast<const char*>(data), size);
     PolynomT ziel;
     for (int i = 0; i <= 9; ++i) ziel.Koeff[i] = 0.5 * i - 2;
@@ -41,9 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const PolynomT vorher = ziel;
 
     bool ok = false;
-    w.String2Poly(ziel, text, ok);
-    Pruefe(w.wzaehler <= 501, "beyond the step cap", text);
-    const std::string grund = w.Ablehnungsgrund(text);
+    const std::int32_t schritte = polynom::String2Poly(ziel, text, ok);
+    Pruefe(schritte <= 501, "beyond the step cap", text);
+    const std::string grund = polynom::Ablehnungsgrund(text);
     Pruefe(grund.empty() || !ok, "accepted, but a reason to refuse it", text);
     for (std::size_t i = 0; i < grund.size(); i += ZeichenAb(grund, i).laenge)
         Pruefe(ZeichenAb(grund, i).gueltig, "reason is no UTF-8", text);
@@ -58,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string term = ziel.Term2String();
     PolynomT zurueck;
     bool okZurueck = false;
-    w.String2Poly(zurueck, term, okZurueck);
+    polynom::String2Poly(zurueck, term, okZurueck);
     Pruefe(okZurueck, "term does not read back", term);
     for (int i = 0; i <= 9; ++i)
         Pruefe(zurueck.Koeff[i] == Gezeigt(ziel.Koeff[i]), "term reads back differently", term);

@@ -11,9 +11,10 @@
 // buttons, the list) writes f's term into EingF and runs the analysis again, so every output is
 // always derived from what the input field shows.
 //
-// The class is declared here once and implemented by concern: engine/*.cpp hold its numeric and
-// text services (the parser, the search for zeros, rounding), shell/*.cpp its construction,
-// control accessors and event wiring, workbench/*.cpp the behaviour behind the handlers.
+// The class is declared here once and implemented by concern: shell/*.cpp hold its construction,
+// control accessors and event wiring, and its numeric and text services (the parser, the search
+// for zeros, rounding) as delegates to the engine's functions (engine/Dienste.h, implemented in
+// shell/dienste.cpp); workbench/*.cpp hold the behaviour behind the handlers.
 
 #include <array>
 #include <cstdint>
@@ -34,7 +35,7 @@ class HauptF : public Window {
   public:
     // Creates the window's state at its initial values and registers it as the open window;
     // building it (Layout, CreateControls, Open) is Window::Constructor's work. Only HauptF()
-    // and tests of the engine create one.
+    // and tests of the window's services create one.
     HauptF();
     ~HauptF() override;
 
@@ -55,6 +56,8 @@ class HauptF : public Window {
     PolynomListe PListe = {""};                               // polynomial list; Init makes it "0"
     std::array<std::optional<PolynomT>, 10> Poly;             // scratch polynomials of the shift
     std::array<std::array<std::int32_t, 10>, 10> BinKoeff{};  // binomial coefficients C(i, j)
+    // Init prepares Poly and BinKoeff; nothing reads them: the engine's shift keeps its rows on
+    // its own and takes C(i, j) from the constant polynom::kBinomKoeff.
 
     // ---- Construction (shell) ----
     void Layout() override;
@@ -94,18 +97,20 @@ class HauptF : public Window {
     void Event_Open() override;
 
     // ---- The window's other methods ----
-    void Botschaft();
-    // Engine services (engine/): the parser, its step guard, filter and replacement.
-    std::int64_t ggT(std::int64_t a, std::int64_t b);
+    // Services of the engine (shell/dienste.cpp): each hands its arguments to the function of
+    // the same name in engine/Dienste.h, which says what it does. String2Poly and Whilekontrolle
+    // count the steps in wzaehler; FindeKP sets KPAnzahl to 0 when P has degree below 1 (or a
+    // coefficient that is not finite); the others change no state. Those marked "kept" are
+    // part of the window's interface, but nothing in the program calls them (the engine calls
+    // its own functions).
+    void Botschaft();  // kept: a dialog nothing in the program opens
+    std::int64_t ggT(std::int64_t a, std::int64_t b);  // kept
     void String2Poly(PolynomT& target, const std::string& text, bool& ok);
-    // Why String2Poly refuses a text for one of its characters: a German sentence that names the
-    // first character it cannot read and says what to type instead; "" when it can read every
-    // character (such a text may still be refused for its form, as x^10 or x2 are).
     std::string Ablehnungsgrund(const std::string& text);
-    void Whilekontrolle(bool& ok);
-    std::string FehlzeichenKillen(const std::string& text);
+    void Whilekontrolle(bool& ok);                           // kept
+    std::string FehlzeichenKillen(const std::string& text);  // kept
     std::string ZeichenReduzieren(const std::string& text, const std::string& search,
-                                  const std::string& replacement);
+                                  const std::string& replacement);  // kept
     // Workbench: value table and outputs.
     std::string Zahlfeldausgabe(const std::vector<double>& values);
     void Interpolieren();
@@ -113,20 +118,15 @@ class HauptF : public Window {
     void TabLeer();
     void WerteEintragen();
     void AlleWerteBerechnen();
-    // Engine: x snapped to the nearest whole number when within 1e-09 of it.
     double Runden(double x);
     void Init();
-    // Engine: KP := the critical points, NS := the real zeros of P, both counted arrays
-    // (element 0 the count, then the values ascending). For degree below 1 KP is cut to one
-    // element, NS is untouched and KPAnzahl becomes 0.
     void FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<double>& NS);
-    // Engine: bisection for a sign change of P in [a, b]; needs P(a), P(b) of opposite signs.
-    double GibNullst(const PolynomT& P, double a, double b);
-    bool IstNull(double v);
+    double GibNullst(const PolynomT& P, double a, double b);  // kept
+    bool IstNull(double v);                                   // kept
     void Polynomauswertung();
-    std::string xhoch(std::int32_t n);
+    std::string xhoch(std::int32_t n);  // kept
     void RundnfAusg(double& x);
-    bool IstSchonImRing(const std::string& s);
+    bool IstSchonImRing(const std::string& s);  // kept: fInPListeEinfuegen asks the list itself
     void Ringkontrolle();
     void Zeichnef(Graphics& g);
     double Gerundet(std::int32_t n, double x);
@@ -136,8 +136,9 @@ class HauptF : public Window {
     void PSpeichern();
     void Verschieben();
 
-    // Init's first steps: the scratch polynomials, the binomial table, the window's polynomials
-    // and the list's entry "0" (engine/). Init then runs the first analysis.
+    // Init's first steps (shell/zustand.cpp): the scratch polynomials, the binomial table (a
+    // copy of polynom::kBinomKoeff), the window's polynomials and the list's entry "0". Init
+    // then runs the first analysis.
     void InitZustand();
 };
 

@@ -5,16 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "engine/Dienste.h"
 #include "framework/Text.h"
-#include "shell/HauptF.h"
-#include "tests/engine_fixture.h"
 #include "tests/engine_polynome.h"
 
 namespace {
 
-using EngineFaktorform = EngineTest;
-
-TEST_F(EngineFaktorform, DivisionByALinearFactor) {
+TEST(EngineFaktorform, DivisionByALinearFactor) {
     PolynomT q;
     q.PdurchxminusB(P({0, -1, 0, 1}), -1);
     EXPECT_EQ(q.Koeff, K({0, -1, 1}));
@@ -36,7 +33,7 @@ TEST_F(EngineFaktorform, DivisionByALinearFactor) {
 
 // Each linear factor shows the zero as the zeros list has it. Later factors come from the
 // quotients, whose zeros drift from f's by far more than the digits written.
-TEST_F(EngineFaktorform, LinearFactorsAreThoseOfTheZerosList) {
+TEST(EngineFaktorform, LinearFactorsAreThoseOfTheZerosList) {
     const PolynomT faelle[] = {
         P({-819, 2910, -1126, 1842, -2163, -400}),
         P({-2, 0, 0, 1}),
@@ -53,7 +50,7 @@ TEST_F(EngineFaktorform, LinearFactorsAreThoseOfTheZerosList) {
         std::string faktoren;
         for (std::size_t k = 1; k < z.size(); ++k) {
             double x = z[k];
-            w.RundnfAusg(x);
+            polynom::RundnfAusg(x);
             if (k > 1) faktoren += " * ";
             faktoren += x == 0 ? "x" : x > 0 ? "( x-" + Str(x) + ")" : "( x + " + Str(-x) + ")";
         }
@@ -67,7 +64,7 @@ TEST_F(EngineFaktorform, LinearFactorsAreThoseOfTheZerosList) {
 
 // Snapped to whole numbers within an absolute 1e-09, the quotients of these would be multiples
 // of x, and the factor form would show zeros at 0.
-TEST_F(EngineFaktorform, SmallCoefficientsAreNoZeros) {
+TEST(EngineFaktorform, SmallCoefficientsAreNoZeros) {
     EXPECT_EQ(P({-2e-21, 0, 1e-21}).Faktorform(),
               "( x + 1.4142135623731) * ( x-1.4142135623731) * 0.000000000000000000001");
     PolynomT p;
@@ -80,7 +77,7 @@ TEST_F(EngineFaktorform, SmallCoefficientsAreNoZeros) {
     EXPECT_NE(text.find("0.000000000000000000001x^8  )"), std::string::npos) << text;
 }
 
-TEST_F(EngineFaktorform, FactorForms) {
+TEST(EngineFaktorform, FactorForms) {
     struct Fall {
         PolynomT p;
         const char* text;
@@ -108,7 +105,7 @@ TEST_F(EngineFaktorform, FactorForms) {
 
 // The factor form shows the zeros of the list, a multiple zero as equal factors, and no number
 // that is not finite.
-TEST_F(EngineFaktorform, FactorsAgreeWithTheZerosList) {
+TEST(EngineFaktorform, FactorsAgreeWithTheZerosList) {
     struct Fall {
         std::string text;
         std::string faktorform;
@@ -134,7 +131,7 @@ TEST_F(EngineFaktorform, FactorsAgreeWithTheZerosList) {
         PolynomT p;
         bool ok = false;
         SCOPED_TRACE(f.text);
-        w.String2Poly(p, f.text, ok);
+        polynom::String2Poly(p, f.text, ok);
         EXPECT_TRUE(ok);
         EXPECT_EQ(p.Faktorform(), f.faktorform);
     }
@@ -142,7 +139,7 @@ TEST_F(EngineFaktorform, FactorsAgreeWithTheZerosList) {
     // from the constant term up it keeps finite coefficients: 3x^6 + 2.08e101x^5 + ...
     PolynomT p;
     bool ok = false;
-    w.String2Poly(p, "3x^7 - 9x^6 - 1" + std::string(303, '0') + "x^4 - 5", ok);
+    polynom::String2Poly(p, "3x^7 - 9x^6 - 1" + std::string(303, '0') + "x^4 - 5", ok);
     ASSERT_TRUE(ok);
     const std::string text = p.Faktorform();
     EXPECT_EQ(text.substr(0, 9), "( x-69336");
@@ -150,7 +147,7 @@ TEST_F(EngineFaktorform, FactorsAgreeWithTheZerosList) {
     EXPECT_EQ(text.find("inf"), std::string::npos);
     EXPECT_EQ(text.find("nan"), std::string::npos);
     // Its area: between 0 and 1e16, 1e48 / 6.
-    w.String2Poly(p, "x^2 - 10000000000000000x", ok);
+    polynom::String2Poly(p, "x^2 - 10000000000000000x", ok);
     EXPECT_NEAR(p.Umrandet() / (1e48 / 6), 1.0, 1e-12);
 }
 
@@ -158,7 +155,7 @@ TEST_F(EngineFaktorform, FactorsAgreeWithTheZerosList) {
 // holds it once, the factor form divides by it as often, and no factor is left over whose zero
 // the list misses. Zeros just outside the zone stay apart, and a simple zero at a centre of
 // symmetry (f'' vanishes there, f' does not) stays simple.
-TEST_F(EngineFaktorform, ZerosJoinedInTheNoiseDivideAsOften) {
+TEST(EngineFaktorform, ZerosJoinedInTheNoiseDivideAsOften) {
     struct Fall {
         const char* name;
         PolynomT p;
@@ -192,7 +189,7 @@ TEST_F(EngineFaktorform, ZerosJoinedInTheNoiseDivideAsOften) {
     for (const Fall& f : faelle) {
         std::vector<double> kp = {0.0}, ns = {0.0};
         SCOPED_TRACE(f.name);
-        w.FindeKP(f.p, kp, ns);
+        polynom::FindeKP(f.p, kp, ns);
         EXPECT_EQ(ns.size(), f.ns.size());
         if (ns.size() == f.ns.size()) {
             for (std::size_t k = 1; k < ns.size(); ++k) EXPECT_NEAR(ns[k], f.ns[k], 1e-12);
@@ -205,7 +202,7 @@ TEST_F(EngineFaktorform, ZerosJoinedInTheNoiseDivideAsOften) {
 // divided out from the constant term up and the zero 0 first, where the division from the top
 // would cancel (it gave a remainder with real zeros for x^4 + 1000000x^3 + x^2 + x and the
 // constant 0.0305 for 0.000175); no snap loses a zero; and a quotient that is whole is whole.
-TEST_F(EngineFaktorform, TheRemainderIsTheExactQuotient) {
+TEST(EngineFaktorform, TheRemainderIsTheExactQuotient) {
     struct Fall {
         const char* text;
         const char* faktorform;
@@ -225,20 +222,20 @@ TEST_F(EngineFaktorform, TheRemainderIsTheExactQuotient) {
         PolynomT p;
         bool ok = false;
         SCOPED_TRACE(f.text);
-        w.String2Poly(p, f.text, ok);
+        polynom::String2Poly(p, f.text, ok);
         EXPECT_TRUE(ok);
         EXPECT_EQ(p.Faktorform(), f.faktorform);
     }
 }
 
-TEST_F(EngineFaktorform, ZeroList) {
+TEST(EngineFaktorform, ZeroList) {
     EXPECT_EQ(P({0, -1, 0, 1}).NullstellenString(), "-1 , 0 , 1");
     EXPECT_EQ(P({1, 0, 1}).NullstellenString(), "");
     EXPECT_EQ(P({7}).NullstellenString(), "");
     EXPECT_EQ(P({-2, 0, 1}).NullstellenString(), "-1.4142135623731 , 1.4142135623731");
 }
 
-TEST_F(EngineFaktorform, IntegralAndEnclosedArea) {
+TEST(EngineFaktorform, IntegralAndEnclosedArea) {
     PolynomT x9;
     x9.Koeff[9] = 1;
     EXPECT_DOUBLE_EQ(x9.Integral(0, 1), 0.1);
@@ -264,7 +261,7 @@ TEST_F(EngineFaktorform, IntegralAndEnclosedArea) {
     EXPECT_NEAR(verschoben.Umrandet(), 6.9824468903994035, 1e-12);
 }
 
-TEST_F(EngineFaktorform, ZerosAsCountedArray) {
+TEST(EngineFaktorform, ZerosAsCountedArray) {
     std::vector<double> z;
     P({0, -1, 0, 1}).Nullstellenmenge(z);
     EXPECT_EQ(z, (std::vector<double>{3, -1, 0, 1}));

@@ -6,16 +6,15 @@
 #include <vector>
 
 #include "engine/Dezimal.h"
+#include "engine/Dienste.h"
 #include "engine/Nullstellensuche.h"
 #include "framework/Text.h"
-#include "shell/HauptF.h"
 #include "tests/dezimaltext.h"
-#include "tests/engine_fixture.h"
 #include "tests/engine_polynome.h"
 
 namespace {
 
-using EngineFaktorrest = EngineTest;
+using EngineFaktorrest = ::testing::Test;
 
 // (x - a)(x - b)(x^2 + p x + q) for a, b, p, q in hundredths, as exact hundredths^4.
 std::vector<std::int64_t> Produkt(std::int64_t a, std::int64_t b, std::int64_t p, std::int64_t q) {
@@ -63,7 +62,7 @@ TEST_F(EngineFaktorrest, TypedQuadraticFactorComesBack) {
         }
         PolynomT f;
         bool ok = false;
-        w.String2Poly(f, text, ok);
+        polynom::String2Poly(f, text, ok);
         ASSERT_TRUE(ok) << text;
         const PolynomT rest = Faktorrest(f);
         const bool gut = rest.grad() == 2 && rest.Koeff[2] == 1 &&
@@ -111,7 +110,7 @@ TEST_F(EngineFaktorrest, RemaindersThatKeepTheirBits) {
 
     PolynomT p;
     bool ok = false;
-    w.String2Poly(p, "x^3 - 100000000000000000x^2 - 1", ok);
+    polynom::String2Poly(p, "x^3 - 100000000000000000x^2 - 1", ok);
     ASSERT_TRUE(ok);
     EXPECT_EQ(Faktorrest(p).Koeff, K({1e-17, 1e-34, 1}));
 }

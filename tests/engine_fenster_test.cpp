@@ -6,8 +6,7 @@
 #include <random>
 #include <vector>
 
-#include "shell/HauptF.h"
-#include "tests/engine_fixture.h"
+#include "engine/Dienste.h"
 #include "tests/engine_polynome.h"
 
 namespace {
@@ -27,9 +26,7 @@ void ErwarteGueltig(const PolynomT& p) {
     EXPECT_LT(p.ymin, p.ymax) << p.Term2String();
 }
 
-using EngineFenster = EngineTest;
-
-TEST_F(EngineFenster, WindowsOfTheCases) {
+TEST(EngineFenster, WindowsOfTheCases) {
     struct Fall {
         PolynomT p;
         std::vector<double> kp;
@@ -63,7 +60,7 @@ TEST_F(EngineFenster, WindowsOfTheCases) {
     }
 }
 
-TEST_F(EngineFenster, LinesAndConstantsIgnoreTheArray) {
+TEST(EngineFenster, LinesAndConstantsIgnoreTheArray) {
     for (const PolynomT& p : {P({-3, 1}), P({5}), P({})}) {
         PolynomT a = p, b = p, c = p;
         a.EckenErmitteln({0});
@@ -77,7 +74,7 @@ TEST_F(EngineFenster, LinesAndConstantsIgnoreTheArray) {
 }
 
 // Without a critical point the window is that of a single critical point at 0.
-TEST_F(EngineFenster, NoCriticalPoint) {
+TEST(EngineFenster, NoCriticalPoint) {
     for (const std::vector<double>& leer : {std::vector<double>{0}, std::vector<double>{}}) {
         PolynomT p = P({1, 0, 1});
         p.EckenErmitteln(leer);
@@ -89,7 +86,7 @@ TEST_F(EngineFenster, NoCriticalPoint) {
 }
 
 // Values that overflow, ranges too large for the +-1 widening, ends beyond the Double range.
-TEST_F(EngineFenster, EveryWindowIsFiniteAndOrdered) {
+TEST(EngineFenster, EveryWindowIsFiniteAndOrdered) {
     const PolynomT faelle[] = {
         P({1e300, 0, 0, 0, 0, 0, 0, 0, 0, 1e300}),
         P({0, 0, 1e308}),
@@ -106,7 +103,7 @@ TEST_F(EngineFenster, EveryWindowIsFiniteAndOrdered) {
     for (const PolynomT& f : faelle) {
         PolynomT p = f;
         std::vector<double> kp = {0.0}, ns = {0.0};
-        w.FindeKP(p, kp, ns);
+        polynom::FindeKP(p, kp, ns);
         p.EckenErmitteln(kp);
         ErwarteGueltig(p);
     }
@@ -122,7 +119,7 @@ TEST_F(EngineFenster, EveryWindowIsFiniteAndOrdered) {
         const int g = static_cast<int>(gen() % 10);
         for (int k = 0; k <= g; ++k) p.Koeff[k] = gen() % 3 ? m(gen) * std::pow(10.0, e(gen)) : 0;
         std::vector<double> kp = {0.0}, ns = {0.0};
-        w.FindeKP(p, kp, ns);
+        polynom::FindeKP(p, kp, ns);
         p.EckenErmitteln(kp);
         ErwarteGueltig(p);
     }

@@ -9,10 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/Dienste.h"
 #include "framework/Text.h"
-#include "shell/HauptF.h"
 #include "tests/dezimaltext.h"
-#include "tests/engine_fixture.h"
 #include "tests/engine_polynome.h"
 
 namespace {
@@ -31,29 +30,20 @@ PolynomT Durch(std::initializer_list<std::pair<double, double>> punkte) {
     return p;
 }
 
-using EngineInterpolation = EngineTest;
-
-TEST_F(EngineInterpolation, StateOfANewShift) {
-    for (int i = 0; i <= 9; ++i) {
-        EXPECT_TRUE(w.Poly[i].has_value()) << i;
-        if (w.Poly[i]) {
-            EXPECT_TRUE(w.Poly[i]->IstNull()) << i;
-        }
+// C(i, j) as the shift needs it; 0 above the diagonal.
+TEST(EngineInterpolation, BinomialTable) {
+    for (int i = 0; i <= 9; ++i)
         for (int j = 0; j <= 9; ++j) {
             const int c =
                 j > i ? 0
                       : static_cast<int>(std::lround(
                             std::tgamma(i + 1) / (std::tgamma(j + 1) * std::tgamma(i - j + 1))));
-            EXPECT_EQ(w.BinKoeff[i][j], c) << i << " " << j;
+            EXPECT_EQ(polynom::kBinomKoeff[i][j], c) << i << " " << j;
         }
-    }
-    EXPECT_EQ(w.BinKoeff[9][4], 126);
-    ASSERT_TRUE(w.PPP && w.Pg && w.Ph && w.PP[0] && w.PP[1] && w.PP[2]);
-    EXPECT_TRUE(w.PPP->IstNull());
-    EXPECT_EQ(w.PListe, (std::vector<std::string>{"0"}));
+    EXPECT_EQ(polynom::kBinomKoeff[9][4], 126);
 }
 
-TEST_F(EngineInterpolation, ThroughPoints) {
+TEST(EngineInterpolation, ThroughPoints) {
     EXPECT_EQ(Durch({{1, 2}, {2, 3}}).Koeff, K({1, 1}));
     EXPECT_EQ(Durch({{0, 0}, {1, 1}, {2, 4}}).Koeff, K({0, 0, 1}));
     EXPECT_TRUE(Durch({{1, 0}, {2, 0}}).IstNull());
@@ -80,12 +70,11 @@ TEST_F(EngineInterpolation, ThroughPoints) {
     EXPECT_EQ(p.xmin, 7);
 }
 
-TEST_F(EngineInterpolation, Shift) {
+TEST(EngineInterpolation, Shift) {
     PolynomT p = P({0, 0, 1});
     p.xmin = 3;
     p.xVerschiebungUm(1);
     EXPECT_EQ(p.Koeff, K({1, -2, 1}));
-    EXPECT_EQ(w.Poly[2]->Koeff, K({1, -2, 1}));
     EXPECT_EQ(p.xmin, 3);
 
     p = P({0, 1});
@@ -118,15 +107,13 @@ TEST_F(EngineInterpolation, Shift) {
     EXPECT_NEAR(p.FWert(1.75), q.FWert(1), 1e-12);
     p.xVerschiebungUm(-0.75);
     for (int i = 0; i <= 9; ++i) EXPECT_NEAR(p.Koeff[i], q.Koeff[i], 1e-11) << i;
-    for (int i = 0; i <= 9; ++i)
-        for (int j = i + 1; j <= 9; ++j) EXPECT_EQ(w.Poly[i]->Koeff[j], 0.0);
 }
 
 // Through distinct points each coefficient is the Double nearest the exact one, or the shortest
 // decimal within what the points' own rounding leaves open: points typed with one decimal give
 // the polynomial they lie on, without noise in the coefficients that are 0. A coefficient that is
 // tiny beside the others because the points say so stays.
-TEST_F(EngineInterpolation, CoefficientsWithoutNoise) {
+TEST(EngineInterpolation, CoefficientsWithoutNoise) {
     struct Fall {
         std::initializer_list<std::pair<double, double>> punkte;
         std::array<double, 10> koeff;
@@ -145,7 +132,7 @@ TEST_F(EngineInterpolation, CoefficientsWithoutNoise) {
 // Points typed with one decimal on a polynomial with coefficients of one decimal: the typed
 // values are exact decimals, but neither they nor the x values are Doubles, and the Lagrange
 // sums cancel. Every coefficient comes back as typed.
-TEST_F(EngineInterpolation, DecimalPointsGiveThePolynomialTheyLieOn) {
+TEST(EngineInterpolation, DecimalPointsGiveThePolynomialTheyLieOn) {
     std::mt19937_64 zufall(1506);
     auto ganz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(zufall); };
     constexpr int kZuege = 300;
@@ -188,7 +175,7 @@ TEST_F(EngineInterpolation, DecimalPointsGiveThePolynomialTheyLieOn) {
 
 // A zero coefficient times an overflowing power of d is 0, not NaN: x moved by 1e200 is
 // x - 1e200. An overflow of the shifted polynomial itself shows in IstEndlich.
-TEST_F(EngineInterpolation, ShiftFarAway) {
+TEST(EngineInterpolation, ShiftFarAway) {
     PolynomT p = P({0, 1});
     p.xVerschiebungUm(1e200);
     EXPECT_EQ(p.Koeff, K({-1e200, 1}));

@@ -13,10 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/Dienste.h"
 #include "engine/Nullstellensuche.h"
 #include "framework/Text.h"
-#include "shell/HauptF.h"
-#include "tests/engine_fixture.h"
 
 namespace {
 
@@ -206,13 +205,13 @@ QPoly Eingabenbewegung(const Referenz& r, const std::vector<Stelle>& stellen, co
     return bewegung;
 }
 
-class EngineSucheReferenz : public EngineTest {
+class EngineSucheReferenz : public ::testing::Test {
   protected:
     // p as the window holds it: its term written and read back.
     PolynomT Gelesen(const PolynomT& p) {
         PolynomT q;
         bool ok = false;
-        w.String2Poly(q, p.Term2String(), ok);
+        polynom::String2Poly(q, p.Term2String(), ok);
         EXPECT_TRUE(ok);
         return q;
     }
@@ -221,7 +220,7 @@ class EngineSucheReferenz : public EngineTest {
         ++z.zuege;
         const Referenz r(p);
         std::vector<double> kp = {0.0}, ns = {0.0};
-        w.FindeKP(p, kp, ns);
+        polynom::FindeKP(p, kp, ns);
         const std::string term = p.Term2String();
         for (std::size_t k = 1; k < kp.size(); ++k) {
             ++z.kritisch;

@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/Dienste.h"
 #include "engine/Numerik.h"
 #include "framework/Text.h"
-#include "shell/HauptF.h"
-#include "tests/engine_fixture.h"
 #include "tests/engine_polynome.h"
 
 namespace {
@@ -33,20 +32,19 @@ PolynomT Produkt(std::initializer_list<PolynomT> faktoren) {
 
 const double kWurzel2 = std::sqrt(2.0);
 
-class EngineSuche : public EngineTest {
+class EngineSuche : public ::testing::Test {
   protected:
-    void Suche(const PolynomT& p) { w.FindeKP(p, kp, ns); }
+    // False when there was nothing to search: the caller then counts no points.
+    bool Suche(const PolynomT& p) { return polynom::FindeKP(p, kp, ns); }
     std::vector<double> kp = {0.0};
     std::vector<double> ns = {0.0};
 };
 
 TEST_F(EngineSuche, ConstantsFindNothingAndLeaveTheZerosAlone) {
     for (const PolynomT& p : {P({5}), P({})}) {
-        w.KPAnzahl = 7;
         kp = {3, 1, 2, 3};
         ns = {1, 42};
-        Suche(p);
-        EXPECT_EQ(w.KPAnzahl, 0);
+        EXPECT_FALSE(Suche(p));
         EXPECT_EQ(kp.size(), 1u);
         EXPECT_EQ(ns, (std::vector<double>{1, 42}));
     }
@@ -187,7 +185,7 @@ TEST_F(EngineSuche, FlatZerosAreListedOnce) {
         PolynomT p;
         bool ok = false;
         SCOPED_TRACE(f.text);
-        w.String2Poly(p, f.text, ok);
+        polynom::String2Poly(p, f.text, ok);
         EXPECT_TRUE(ok);
         Suche(p);
         EXPECT_EQ(ns.size(), f.ns.size());
@@ -296,11 +294,12 @@ TEST_F(EngineSuche, OnlyZerosOfFAndItsFirstTwoDerivativesAreListed) {
         PolynomT p;
         bool ok = false;
         SCOPED_TRACE(f.text);
-        w.String2Poly(p, f.text, ok);
+        polynom::String2Poly(p, f.text, ok);
         EXPECT_TRUE(ok);
         Suche(p);
         std::vector<std::string> punkte;
-        for (std::size_t k = 1; k < kp.size(); ++k) punkte.push_back(Str(w.Gerundet(6, kp[k])));
+        for (std::size_t k = 1; k < kp.size(); ++k)
+            punkte.push_back(Str(polynom::Gerundet(6, kp[k])));
         EXPECT_EQ(punkte, f.punkte);
     }
 }
@@ -312,20 +311,20 @@ TEST_F(EngineSuche, OnlyZerosOfFAndItsFirstTwoDerivativesAreListed) {
 TEST_F(EngineSuche, ASnapLeavesTheFunctionZero) {
     PolynomT p;
     bool ok = false;
-    w.String2Poly(p, "x^2+1000000x-0.00001", ok);
+    polynom::String2Poly(p, "x^2+1000000x-0.00001", ok);
     Suche(p);
     ASSERT_EQ(ns.size(), 3u);
     EXPECT_NEAR(ns[2], 1e-11, 1e-24);
-    EXPECT_EQ(w.Runden(numerik::WertGenau(p, ns[2])), 0.0);
+    EXPECT_EQ(polynom::Runden(numerik::WertGenau(p, ns[2])), 0.0);
 
-    w.String2Poly(p, "x^3-0.00000000001x^2", ok);
+    polynom::String2Poly(p, "x^3-0.00000000001x^2", ok);
     Suche(p);
     EXPECT_EQ(ns, (std::vector<double>{2, 0, 1e-11}));
     ASSERT_EQ(kp.size(), 5u) << "0, the zeros of f'' and f' between, 1e-11";
     EXPECT_NEAR(kp[2], 1e-11 / 3, 1e-26);
     EXPECT_NEAR(kp[3], 2e-11 / 3, 1e-26);
 
-    w.String2Poly(p, "x^3-2.4x^2+0.83x-0.06", ok);
+    polynom::String2Poly(p, "x^3-2.4x^2+0.83x-0.06", ok);
     Suche(p);
     ASSERT_EQ(ns.size(), 4u);
     EXPECT_EQ(ns[3], 2.0);
@@ -337,7 +336,8 @@ TEST_F(EngineSuche, ASnapLeavesTheFunctionZero) {
 TEST_F(EngineSuche, ZerosAreApartWhereTheDataSetThemApart) {
     PolynomT p;
     bool ok = false;
-    w.String2Poly(p, "x^5-5000x^4+9999995x^3-9999985000x^2+4999985000004x-999995000004001", ok);
+    polynom::String2Poly(p, "x^5-5000x^4+9999995x^3-9999985000x^2+4999985000004x-999995000004001",
+                         ok);
     Suche(p);
     const std::vector<double> soll = {998.045920385377, 998.849015826725, 1000.27583419332,
                                       1000.79073430354, 1002.03849529104};
@@ -345,7 +345,7 @@ TEST_F(EngineSuche, ZerosAreApartWhereTheDataSetThemApart) {
     for (std::size_t k = 0; k < soll.size(); ++k) EXPECT_NEAR(ns[k + 1], soll[k], 1e-11);
     EXPECT_EQ(kp[0], 12.0);
 
-    w.String2Poly(p, "x^2-0.2x+0.01", ok);
+    polynom::String2Poly(p, "x^2-0.2x+0.01", ok);
     Suche(p);
     EXPECT_EQ(ns, (std::vector<double>{1, 0.1}));
     EXPECT_EQ(kp, (std::vector<double>{1, 0.1}));
@@ -376,9 +376,7 @@ TEST_F(EngineSuche, ExtremeCoefficientsEndWithFinitePoints) {
     EXPECT_EQ(ns, (std::vector<double>{0}));
     EXPECT_EQ(kp, (std::vector<double>{0}));
 
-    w.KPAnzahl = 7;
-    Suche(P({1, std::numeric_limits<double>::infinity(), 1}));
-    EXPECT_EQ(w.KPAnzahl, 0);
+    EXPECT_FALSE(Suche(P({1, std::numeric_limits<double>::infinity(), 1})));
     EXPECT_EQ(kp, (std::vector<double>{0}));
     EXPECT_EQ(ns, (std::vector<double>{0}));
 }
@@ -386,64 +384,64 @@ TEST_F(EngineSuche, ExtremeCoefficientsEndWithFinitePoints) {
 TEST_F(EngineSuche, BisectionEndsForEveryInterval) {
     const double b = 1.0000000000000001e-11;
     // Too narrow to halve and without a sign change: its midpoint.
-    EXPECT_EQ(w.GibNullst(P({-0.3, 1}), 0.2, 0.2 + b), (0.2 + (0.2 + b)) / 2);
+    EXPECT_EQ(polynom::GibNullst(P({-0.3, 1}), 0.2, 0.2 + b), (0.2 + (0.2 + b)) / 2);
     // A zero next to a whole number is snapped only where P vanishes there: P(2) is -1e-11.
-    EXPECT_EQ(w.GibNullst(P({-2.00000000001, 1}), 2, 2 + b), 2.00000000001);
-    EXPECT_EQ(w.GibNullst(P({-4, 0, 1}), 1.99999999997, 2.00000000005), 2.0) << "snapped";
+    EXPECT_EQ(polynom::GibNullst(P({-2.00000000001, 1}), 2, 2 + b), 2.00000000001);
+    EXPECT_EQ(polynom::GibNullst(P({-4, 0, 1}), 1.99999999997, 2.00000000005), 2.0) << "snapped";
     // Too narrow to halve, but holding the sign change: its midpoint is polished.
-    EXPECT_EQ(w.GibNullst(P({-2, 0, 1}), kWurzel2 - 9e-12, kWurzel2 + 1e-12), kWurzel2);
+    EXPECT_EQ(polynom::GibNullst(P({-2, 0, 1}), kWurzel2 - 9e-12, kWurzel2 + 1e-12), kWurzel2);
 
     // Beyond 65536 neighbouring Doubles lie further apart than the width bound.
-    EXPECT_EQ(w.GibNullst(P({-70000.3, 1}), 70000, 70001), 70000.3) << "polished";
+    EXPECT_EQ(polynom::GibNullst(P({-70000.3, 1}), 70000, 70001), 70000.3) << "polished";
     const double a = 1e17;
-    const double c = w.GibNullst(P({-a - 8, 1}), a, std::nextafter(a, 1e300));
+    const double c = polynom::GibNullst(P({-a - 8, 1}), a, std::nextafter(a, 1e300));
     EXPECT_TRUE(c == a || c == std::nextafter(a, 1e300));
 
     // Infinite ends, and values that are no number.
     const double inf = std::numeric_limits<double>::infinity();
-    const double l = w.GibNullst(P({-5, 1}), -inf, inf);
+    const double l = polynom::GibNullst(P({-5, 1}), -inf, inf);
     EXPECT_TRUE(std::isfinite(l));
-    const double m = w.GibNullst(P({std::nan(""), 1}), 0, 1);
+    const double m = polynom::GibNullst(P({std::nan(""), 1}), 0, 1);
     EXPECT_TRUE(m >= 0 && m <= 1);
 
     // Signs, not the product of the two values: this product underflows to 0.
-    EXPECT_NEAR(w.GibNullst(Mal(1e-200, P({-0.3, 1})), 0, 1), 0.3, 1e-11);
+    EXPECT_NEAR(polynom::GibNullst(Mal(1e-200, P({-0.3, 1})), 0, 1), 0.3, 1e-11);
 }
 
 TEST_F(EngineSuche, Tolerances) {
-    EXPECT_FALSE(w.IstNull(1e-08));
-    EXPECT_TRUE(w.IstNull(9.9e-09));
-    EXPECT_TRUE(w.IstNull(-9.9e-09));
-    EXPECT_FALSE(w.IstNull(std::nan("")));
-    EXPECT_EQ(w.Runden(3.0000000005), 3.0);
-    EXPECT_EQ(w.Runden(-2.9999999995), -3.0);
-    EXPECT_EQ(w.Runden(3.000000002), 3.000000002);
-    EXPECT_TRUE(std::isinf(w.Runden(std::numeric_limits<double>::infinity())));
+    EXPECT_FALSE(polynom::IstNull(1e-08));
+    EXPECT_TRUE(polynom::IstNull(9.9e-09));
+    EXPECT_TRUE(polynom::IstNull(-9.9e-09));
+    EXPECT_FALSE(polynom::IstNull(std::nan("")));
+    EXPECT_EQ(polynom::Runden(3.0000000005), 3.0);
+    EXPECT_EQ(polynom::Runden(-2.9999999995), -3.0);
+    EXPECT_EQ(polynom::Runden(3.000000002), 3.000000002);
+    EXPECT_TRUE(std::isinf(polynom::Runden(std::numeric_limits<double>::infinity())));
     double x = 2.00004;
-    w.RundnfAusg(x);
+    polynom::RundnfAusg(x);
     EXPECT_EQ(x, 2.0);
     x = 2.0001;
-    w.RundnfAusg(x);
+    polynom::RundnfAusg(x);
     EXPECT_EQ(x, 2.0001);
 
-    EXPECT_EQ(w.Gerundet(2, 3.14159), 3.14);
-    EXPECT_EQ(w.Gerundet(0, 2.4), 2.0);
-    EXPECT_EQ(w.Gerundet(0, 2.5), 3.0);
-    EXPECT_EQ(w.Gerundet(6, -0.1234565), -0.123457);
+    EXPECT_EQ(polynom::Gerundet(2, 3.14159), 3.14);
+    EXPECT_EQ(polynom::Gerundet(0, 2.4), 2.0);
+    EXPECT_EQ(polynom::Gerundet(0, 2.5), 3.0);
+    EXPECT_EQ(polynom::Gerundet(6, -0.1234565), -0.123457);
     // Where x * 10^n overflows, x itself.
-    EXPECT_EQ(w.Gerundet(6, 1e305), 1e305);
-    EXPECT_EQ(w.Gerundet(400, 1.5), 1.5);
-    EXPECT_TRUE(std::isinf(w.Gerundet(2, std::numeric_limits<double>::infinity())));
-    EXPECT_TRUE(std::isnan(w.Gerundet(2, std::nan(""))));
+    EXPECT_EQ(polynom::Gerundet(6, 1e305), 1e305);
+    EXPECT_EQ(polynom::Gerundet(400, 1.5), 1.5);
+    EXPECT_TRUE(std::isinf(polynom::Gerundet(2, std::numeric_limits<double>::infinity())));
+    EXPECT_TRUE(std::isnan(polynom::Gerundet(2, std::nan(""))));
 
-    EXPECT_EQ(w.ggT(-12, 18), 6);
-    EXPECT_EQ(w.ggT(0, 5), 5);
-    EXPECT_EQ(w.ggT(5, 0), 5);
-    EXPECT_EQ(w.ggT(0, 0), 0);
+    EXPECT_EQ(polynom::ggT(-12, 18), 6);
+    EXPECT_EQ(polynom::ggT(0, 5), 5);
+    EXPECT_EQ(polynom::ggT(5, 0), 5);
+    EXPECT_EQ(polynom::ggT(0, 0), 0);
     const std::int64_t gross = (std::int64_t{1} << 53) + 1;
-    EXPECT_EQ(w.ggT(gross, 3 * gross), gross);
-    EXPECT_EQ(w.ggT(std::numeric_limits<std::int64_t>::min(), 6), 2);
-    EXPECT_EQ(w.ggT(std::numeric_limits<std::int64_t>::min(), 0),
+    EXPECT_EQ(polynom::ggT(gross, 3 * gross), gross);
+    EXPECT_EQ(polynom::ggT(std::numeric_limits<std::int64_t>::min(), 6), 2);
+    EXPECT_EQ(polynom::ggT(std::numeric_limits<std::int64_t>::min(), 0),
               std::numeric_limits<std::int64_t>::max());
 }
 

@@ -10,10 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/Dienste.h"
 #include "engine/Nullstellensuche.h"
 #include "framework/Text.h"
-#include "shell/HauptF.h"
-#include "tests/engine_fixture.h"
 
 namespace {
 
@@ -86,11 +85,11 @@ std::vector<double> Faktornullstellen(const std::string& text) {
     return z;
 }
 
-class EngineSucheZufall : public EngineTest {
+class EngineSucheZufall : public ::testing::Test {
   protected:
     std::vector<double> Nullstellen(const PolynomT& p) {
         std::vector<double> kp = {0.0}, ns = {0.0};
-        w.FindeKP(p, kp, ns);
+        polynom::FindeKP(p, kp, ns);
         return ns;
     }
 };
@@ -205,12 +204,12 @@ Zug NeunGleichabstaendige(std::mt19937_64& gen) {
 
 // The factor form's linear factors are the zeros of the search, each written as the zeros text
 // writes it and as often as it divides f, and nothing is left of f that has a zero there.
-bool FaktorformWieListe(class HauptF& w, const PolynomT& p) {
+bool FaktorformWieListe(const PolynomT& p) {
     std::vector<std::string> soll;
     for (const Stelle& st : KritischeStellen(p)) {
         if (!st.nullstelle) continue;
         double z = st.x;
-        w.RundnfAusg(z);
+        polynom::RundnfAusg(z);
         for (int i = 0; i < st.vielfachheit; ++i) soll.push_back(Str(z));
     }
     std::vector<std::string> ist;
@@ -236,7 +235,7 @@ TEST_F(EngineSucheZufall, DrawnZerosAreFoundOnceAndClose) {
             anzahlRichtig += ns.size() == z.nullstellen.size() + 1;
             nahe += Nahe(ns, z.nullstellen, f.toleranz);
             hoechstensGrad += ns[0] <= static_cast<double>(z.alle.size());
-            wieListe += FaktorformWieListe(w, p);
+            wieListe += FaktorformWieListe(p);
         }
         RecordProperty(std::string(f.name) + "_count", anzahlRichtig);
         RecordProperty(std::string(f.name) + "_close", nahe);
@@ -320,7 +319,7 @@ TEST_F(EngineSucheZufall, FactorFormShowsTheZerosOfTheList) {
         if (fz.size() + 1 != ns.size()) continue;
         for (std::size_t k = 0; k < fz.size(); ++k) {
             double z = ns[k + 1];
-            w.RundnfAusg(z);
+            polynom::RundnfAusg(z);
             EXPECT_NEAR(fz[k], z, 1e-11 * std::max(1.0, std::fabs(z)));
             ++faktoren;
             gleichGeschrieben += Str(fz[k]) == Str(z);

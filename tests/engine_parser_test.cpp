@@ -6,9 +6,8 @@
 #include <random>
 #include <string>
 
+#include "engine/Dienste.h"
 #include "framework/Text.h"
-#include "shell/HauptF.h"
-#include "tests/engine_fixture.h"
 #include "tests/engine_polynome.h"
 
 namespace {
@@ -19,7 +18,7 @@ std::string Wiederholt(const std::string& teil, int n, const std::string& sep) {
     return s;
 }
 
-class EngineText2Poly : public EngineTest {
+class EngineText2Poly : public ::testing::Test {
   protected:
     // A target with coefficients and a window of its own, to see that a rejection leaves both.
     PolynomT Ziel() const {
@@ -32,9 +31,10 @@ class EngineText2Poly : public EngineTest {
     }
     bool Lies(const std::string& text, PolynomT& ziel) {
         bool ok = false;
-        w.String2Poly(ziel, text, ok);
+        schritte = polynom::String2Poly(ziel, text, ok);
         return ok;
     }
+    std::int32_t schritte = 0;  // the steps of the last reading
 };
 
 TEST_F(EngineText2Poly, WriterForms) {
@@ -57,12 +57,12 @@ TEST_F(EngineText2Poly, WriterForms) {
         {P({1.0000000000000002, 1.0000000000000002, -0.9999999999999999}), "1  + x  - x^2  "},
     };
     for (const Fall& f : faelle) EXPECT_EQ(f.p.Term2String(), f.text);
-    EXPECT_EQ(w.xhoch(0), "");
-    EXPECT_EQ(w.xhoch(1), "x");
-    EXPECT_EQ(w.xhoch(2), "x^2");
-    EXPECT_EQ(w.xhoch(10), "x^10");
-    EXPECT_EQ(w.xhoch(11), "");
-    EXPECT_EQ(w.xhoch(-1), "");
+    EXPECT_EQ(polynom::xhoch(0), "");
+    EXPECT_EQ(polynom::xhoch(1), "x");
+    EXPECT_EQ(polynom::xhoch(2), "x^2");
+    EXPECT_EQ(polynom::xhoch(10), "x^10");
+    EXPECT_EQ(polynom::xhoch(11), "");
+    EXPECT_EQ(polynom::xhoch(-1), "");
 }
 
 TEST_F(EngineText2Poly, ReadsTheGrammar) {
@@ -138,7 +138,7 @@ TEST_F(EngineText2Poly, RejectionLeavesTargetUnchanged) {
     for (const std::string& text : rejected) {
         PolynomT t = Ziel();
         EXPECT_FALSE(Lies(text, t)) << text;
-        EXPECT_EQ(w.Ablehnungsgrund(text), "") << "every character can be read: " << text;
+        EXPECT_EQ(polynom::Ablehnungsgrund(text), "") << "every character can be read: " << text;
         EXPECT_EQ(t.Koeff, Ziel().Koeff) << text;
         EXPECT_EQ(t.xmin, -4);
         EXPECT_EQ(t.xmax, 4);
@@ -173,7 +173,7 @@ TEST_F(EngineText2Poly, ReadsTheDecimalCommaSuperscriptsMinusSignAndDot) {
         PolynomT t = Ziel();
         EXPECT_TRUE(Lies(f.text, t)) << f.text;
         EXPECT_EQ(t.Koeff, f.p.Koeff) << f.text;
-        EXPECT_EQ(w.Ablehnungsgrund(f.text), "") << f.text;
+        EXPECT_EQ(polynom::Ablehnungsgrund(f.text), "") << f.text;
     }
 }
 
@@ -227,7 +227,7 @@ TEST_F(EngineText2Poly, RefusesACharacterItCannotReadAndNamesIt) {
         EXPECT_FALSE(Lies(f.text, t)) << f.text;
         EXPECT_EQ(t.Koeff, Ziel().Koeff) << f.text;
         EXPECT_EQ(t.xmax, 4) << f.text;
-        const std::string satz = w.Ablehnungsgrund(f.text);
+        const std::string satz = polynom::Ablehnungsgrund(f.text);
         EXPECT_NE(satz.find(f.benannt), std::string::npos) << satz;
         EXPECT_NE(satz.find(f.rat), std::string::npos) << satz;
         EXPECT_TRUE(IstUtf8(satz)) << f.text;
@@ -237,19 +237,20 @@ TEST_F(EngineText2Poly, RefusesACharacterItCannotReadAndNamesIt) {
 TEST_F(EngineText2Poly, StepCap) {
     PolynomT t;
     EXPECT_TRUE(Lies(Wiederholt("1", 250, "+"), t));
-    EXPECT_EQ(w.wzaehler, 500);
+    EXPECT_EQ(schritte, 500);
     EXPECT_EQ(t.Koeff[0], 250.0);
     EXPECT_FALSE(Lies(Wiederholt("1", 251, "+"), t));
     EXPECT_EQ(t.Koeff[0], 250.0);
 
     bool ok = true;
-    w.wzaehler = 499;
-    w.Whilekontrolle(ok);
+    std::int32_t zaehler = 499;
+    polynom::Whilekontrolle(ok, zaehler);
     EXPECT_TRUE(ok);
-    w.Whilekontrolle(ok);
+    EXPECT_EQ(zaehler, 500);
+    polynom::Whilekontrolle(ok, zaehler);
     EXPECT_FALSE(ok);
-    w.wzaehler = 0;
-    w.Whilekontrolle(ok);
+    zaehler = 0;
+    polynom::Whilekontrolle(ok, zaehler);
     EXPECT_FALSE(ok) << "never set back to true";
 }
 
@@ -261,10 +262,10 @@ TEST_F(EngineText2Poly, AcceptedOnlyWhenItsTermReadsBack) {
     EXPECT_FALSE(Lies(zahl + "x - " + zahl, t)) << "the term would take 501 steps";
     const std::string kuerzer = zahl.substr(1);
     ASSERT_TRUE(Lies(kuerzer + "x - " + zahl, t));
-    EXPECT_EQ(w.wzaehler, 499) << "the count of the text itself";
+    EXPECT_EQ(schritte, 499) << "the count of the text itself";
     PolynomT zurueck;
     EXPECT_TRUE(Lies(t.Term2String(), zurueck));
-    EXPECT_EQ(w.wzaehler, 500);
+    EXPECT_EQ(schritte, 500);
     EXPECT_EQ(zurueck.Koeff, t.Koeff);
 }
 
@@ -320,12 +321,12 @@ std::string NaivReduziert(std::string s, const std::string& such, const std::str
 }
 
 TEST_F(EngineText2Poly, ReplacementRoutineAndFilter) {
-    EXPECT_EQ(w.ZeichenReduzieren("a+++b", "++", "+"), "a+b");
-    EXPECT_EQ(w.ZeichenReduzieren("x^2x^2", "x^2", "xx"), "xxxx");
-    EXPECT_EQ(w.ZeichenReduzieren("****", "***", "**"), "**");
-    EXPECT_EQ(w.ZeichenReduzieren("abc", "", "z"), "abc");
-    EXPECT_EQ(w.ZeichenReduzieren("abc", "b", "bb"), "abc") << "would never end";
-    EXPECT_EQ(w.FehlzeichenKillen("3 x^2,\tÄ-y*X.5"), "3x^2-*.5");
+    EXPECT_EQ(polynom::ZeichenReduzieren("a+++b", "++", "+"), "a+b");
+    EXPECT_EQ(polynom::ZeichenReduzieren("x^2x^2", "x^2", "xx"), "xxxx");
+    EXPECT_EQ(polynom::ZeichenReduzieren("****", "***", "**"), "**");
+    EXPECT_EQ(polynom::ZeichenReduzieren("abc", "", "z"), "abc");
+    EXPECT_EQ(polynom::ZeichenReduzieren("abc", "b", "bb"), "abc") << "would never end";
+    EXPECT_EQ(polynom::FehlzeichenKillen("3 x^2,\tÄ-y*X.5"), "3x^2-*.5");
 
     std::mt19937 gen(3);
     const std::string alphabet = "x^+-*2.";
@@ -338,7 +339,7 @@ TEST_F(EngineText2Poly, ReplacementRoutineAndFilter) {
         const int n = static_cast<int>(gen() % 30);
         for (int k = 0; k < n; ++k) s += alphabet[gen() % alphabet.size()];
         for (const auto& [such, ersatz] : regeln)
-            ASSERT_EQ(w.ZeichenReduzieren(s, such, ersatz), NaivReduziert(s, such, ersatz))
+            ASSERT_EQ(polynom::ZeichenReduzieren(s, such, ersatz), NaivReduziert(s, such, ersatz))
                 << s << " " << such;
     }
 }
