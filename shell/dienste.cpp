@@ -3,6 +3,7 @@
 // step count in wzaehler, the count of critical points in KPAnzahl when there was nothing to
 // search).
 #include "engine/Dienste.h"
+
 #include "shell/HauptF.h"
 
 void HauptF::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<double>& NS) {
