@@ -43,12 +43,6 @@ inline double Horner(const PolynomT& p, int grad, double x) {
     return s;
 }
 
-// p(x) by compensated Horner, rounded once to a Double: every digit of a value that is shown,
-// also where the terms summed are far larger than the value.
-inline double WertGenau(const PolynomT& p, double x) {
-    return KompensiertHorner(p.Koeff, 9, x).wert;
-}
-
 // (i + j)! / i!: the factor of c_(i + j) in the j-th derivative; whole numbers up to 9!, exact.
 inline constexpr std::array<std::array<double, 10>, 10> kAbleitungsfaktor = [] {
     std::array<std::array<double, 10>, 10> t{};

@@ -120,18 +120,23 @@ TEST_F(EngineSuche, ScaleDoesNotChangeWhatIsFound) {
     const PolynomT doppelt = Produkt({P({-1, 1}), P({-1, 1}), P({2, 1})});  // (x-1)^2 (x+2)
     const PolynomT drei = Produkt({P({-1, 1}), P({-2, 1}), P({-3, 1})});
     for (double s : {1.0, 0.001, 1000.0, 1e10, 1e-10, 1e-200, 1e200}) {
+        SCOPED_TRACE(s);
         Suche(Mal(s, x2minus2));
-        ASSERT_EQ(ns.size(), 3u) << s;
-        EXPECT_NEAR(ns[1], -kWurzel2, 1e-11);
-        EXPECT_NEAR(ns[2], kWurzel2, 1e-11);
-        ASSERT_EQ(kp.size(), 4u) << s;
-        EXPECT_EQ(kp[2], 0.0);
+        EXPECT_EQ(ns.size(), 3u);
+        if (ns.size() == 3u) {
+            EXPECT_NEAR(ns[1], -kWurzel2, 1e-11);
+            EXPECT_NEAR(ns[2], kWurzel2, 1e-11);
+        }
+        EXPECT_EQ(kp.size(), 4u);
+        if (kp.size() == 4u) {
+            EXPECT_EQ(kp[2], 0.0);
+        }
 
         Suche(Mal(s, doppelt));
-        EXPECT_EQ(ns, (std::vector<double>{2, -2, 1})) << s;
+        EXPECT_EQ(ns, (std::vector<double>{2, -2, 1}));
 
         Suche(Mal(s, drei));
-        EXPECT_EQ(ns, (std::vector<double>{3, 1, 2, 3})) << s;
+        EXPECT_EQ(ns, (std::vector<double>{3, 1, 2, 3}));
     }
     // Written as typed, with its coefficients from decimal text.
     Suche(P({-2000, 0, 1000}));
@@ -315,7 +320,7 @@ TEST_F(EngineSuche, ASnapLeavesTheFunctionZero) {
     Suche(p);
     ASSERT_EQ(ns.size(), 3u);
     EXPECT_NEAR(ns[2], 1e-11, 1e-24);
-    EXPECT_EQ(polynom::Runden(numerik::WertGenau(p, ns[2])), 0.0);
+    EXPECT_EQ(polynom::Runden(numerik::KompensiertHorner(p.Koeff, 9, ns[2]).wert), 0.0);
 
     polynom::String2Poly(p, "x^3-0.00000000001x^2", ok);
     Suche(p);
