@@ -3,7 +3,8 @@
 // and the rounding, the power texts, and the reader of polynomial text with its routines. They
 // keep no state between calls; what a caller is to remember (the parser's step count, whether
 // the search found nothing) comes back to it. The main window offers each of them under the same
-// name and keeps those results in its own state (shell/dienste.cpp).
+// name and keeps those results in its own state (shell/dienste.cpp). Those marked "kept" serve
+// the window's service of the same name; nothing else in the program calls them.
 
 #include <array>
 #include <cstdint>
@@ -33,12 +34,12 @@ inline constexpr std::array<std::array<std::int32_t, 10>, 10> kBinomKoeff = [] {
 // below 1 KP is cut to one element and NS is untouched; for a higher degree with a coefficient
 // that is not finite both hold the count 0. A caller that counts the points has 0 of them then.
 bool FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<double>& NS);
-// Bisection for a sign change of P in [a, b]; needs P(a), P(b) of opposite signs.
+// kept: bisection for a sign change of P in [a, b]; needs P(a), P(b) of opposite signs.
 double GibNullst(const PolynomT& P, double a, double b);
 
 // ---- Tolerances and rounding ----
 
-// |v| < 1e-08 (NaN is no zero).
+// kept: |v| < 1e-08 (NaN is no zero).
 bool IstNull(double v);
 // x snapped to the nearest whole number when within 1e-09 of it.
 double Runden(double x);
@@ -46,7 +47,7 @@ double Runden(double x);
 void RundnfAusg(double& x);
 // x rounded to n decimals (halves away from zero); x itself where x · 10^n is no finite number.
 double Gerundet(std::int32_t n, double x);
-// The greatest common divisor of |a| and |b|; ggT(0, 0) is 0.
+// kept: the greatest common divisor of |a| and |b|; ggT(0, 0) is 0.
 std::int64_t ggT(std::int64_t a, std::int64_t b);
 
 // ---- Text ----
