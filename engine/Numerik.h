@@ -302,12 +302,13 @@ inline double Eingegrenzt(const Ableitung& a, double x, double lo, double hi, in
         const double schritt = v / steigung;
         double y = x - schritt;
         if (y == x) return x;
-        const bool newton = lo <= y && y <= hi && std::fabs(schritt) <= 0.5 * letzter;
-        if (!newton) {
+        const bool drin = lo <= y && y <= hi;
+        // The last step, taken whatever the step before: from a Double next to the zero to the
+        // one nearest it, also where that one is an end of the bracket.
+        if (drin && genau && std::fabs(schritt) <= 8.0 * kEinheit * std::fabs(x)) return y;
+        if (!drin || !(std::fabs(schritt) <= 0.5 * letzter)) {
             y = lo / 2 + hi / 2;
             if (!(lo < y && y < hi)) return x;
-        } else if (genau && std::fabs(schritt) <= 8.0 * kEinheit * std::fabs(x)) {
-            return y;
         }
         letzter = std::fabs(y - x);
         x = y;

@@ -40,6 +40,9 @@ constexpr double kGroessteZahl = std::numeric_limits<double>::max();
 // coefficients is rounded, so a zero can lie exactly on the bound, where it has no sign.
 constexpr double kJenseits = 0x1p-48;
 
+// A value not yet computed, or a point not yet aimed at.
+constexpr double kOffen = std::numeric_limits<double>::quiet_NaN();
+
 // The midpoint where a + b overflows or an end is infinite.
 double MitteAmRand(double a, double b) {
     if (std::isnan(a) || std::isnan(b)) return a + b;
@@ -104,28 +107,67 @@ double Naeherung(const Ableitung& a, double x, double& steigung) {
     return s;
 }
 
+// Laguerre's step from x, with a's value and first two derivatives by Horner's rule in Double on
+// the high parts (only to aim a point): where all zeros are real and x lies beyond them, it lands
+// between x and the nearest zero, next to that zero, and on it for a quadratic. NaN where the
+// root it takes is not real.
+double Laguerre(const Ableitung& a, double x) {
+    const int n = a.grad;
+    double s = a.k[static_cast<std::size_t>(n)].hi;
+    double d = 0.0;
+    double dd = 0.0;
+    for (int i = n - 1; i >= 0; --i) {
+        dd = dd * x + d;
+        d = d * x + s;
+        s = s * x + a.k[static_cast<std::size_t>(i)].hi;
+    }
+    const double g = d / s;
+    const double h = g * g - 2.0 * dd / s;
+    const double w = std::sqrt((n - 1) * (n * h - g * g));
+    const double nenner = g + std::copysign(w, g);
+    return x - n / nenner;
+}
+
 // Narrows the bracket as the halving does, to the same end (narrower than the width bound, or
 // no Double left strictly inside, h.m its end last evaluated), in a few steps in place of some
-// forty: Newton's step aims each next point, a halving takes its place wherever the step would
-// leave the bracket or would not be half as long as the step before the last (so it never takes
-// much longer than halving), and every sign that moves an end is sure. Newton's points close in on
-// the zero from one side; once a step is shorter than the width bound, the point is set a quarter
-// of the bound beyond it, on the other side of the zero, which closes the bracket there. A point
-// where the value is exactly 0 ends the search of that bracket.
-void Eingeengt(Halbierung& h, const Ableitung& a, double sicherheit) {
+// forty, and every sign that moves an end is sure. Newton's step aims each next point; a halving
+// takes its place wherever the step would leave the bracket or would not be half as long as the
+// step before the last, so it never takes much longer than halving. Newton's points close in on
+// the zero from one side: once a step is shorter than a quarter of the width bound, the next
+// point is set that far beyond the zero, towards the other end, which closes the bracket there
+// (or, where the zero lies further, moves the near end on), and h.m is then the point that step
+// aimed at, inside the bracket and next to the zero. A point where the value is exactly 0 ends
+// the search of that bracket.
+//
+// In a bracket that reaches out to an interval end e (aussen -1 for -e, 1 for e), beyond all
+// zeros of the higher derivatives, the zero is the outermost one of the function, and the first
+// point is Laguerre's step from e, which from outside all zeros lands next to the outermost one,
+// where halving would take a pass for each factor 2 between e and the zero.
+void Eingeengt(Halbierung& h, const Ableitung& a, double sicherheit, int aussen) {
+    constexpr double kJenseitsNull = 0.25 * numerik::kBreite;
     // Where no Double lies strictly inside, the point is the midpoint as Mitte rounds it, an end.
     double x = h.m = Mitte(h.a, h.b);
+    if (aussen != 0 && h.a < x && x < h.b) {
+        const double y = Laguerre(a, aussen < 0 ? h.a : h.b);
+        if (h.a < y && y < h.b) x = y;
+    }
     double letzter = h.b - h.a;
     double vorletzter = letzter;
+    double ziel = kOffen;
     for (int n = 0; n < kMaxDurchlaeufe; ++n) {
         if (!(h.a < x && x < h.b)) return;
         h.m = x;
         double steigung = 0.0;
         const double wert = Naeherung(a, x, steigung);
-        // The sign as numerik::SicheresVorzeichen(a, x, sicherheit) takes it, from the same sum.
-        const int v = std::fabs(wert) > sicherheit || std::isinf(wert)
-                          ? (wert > 0.0) - (wert < 0.0)
-                          : numerik::SicheresVorzeichen(a, x);
+        // The sign as numerik::SicheresVorzeichen(a, x, sicherheit) takes it, from the same sum;
+        // where the bound is not cleared, the compensated value at once: where the sharper
+        // bound of SicheresVorzeichen(a, x) would be cleared, its sign is that of Horner's rule
+        // anyway.
+        int v = (wert > 0.0) - (wert < 0.0);
+        if (!(std::fabs(wert) > sicherheit || std::isinf(wert))) {
+            const double genau = numerik::KompensiertHorner(a.k, a.grad, x).wert;
+            v = (genau > 0.0) - (genau < 0.0);
+        }
         // An exact zero is the point itself; the bracket shrinks onto it.
         if (v == 0) {
             h.a = h.b = x;
@@ -133,14 +175,27 @@ void Eingeengt(Halbierung& h, const Ableitung& a, double sicherheit) {
             return;
         }
         Schritt(h, v);
-        if (!(h.b - h.a > numerik::kBreite)) return;
+        if (!(h.b - h.a > numerik::kBreite)) {
+            // Where the point beyond closed the bracket, Newton's point before it lies next to
+            // the zero, closer than either end: the polish starts there.
+            if (h.a < ziel && ziel < h.b) h.m = ziel;
+            return;
+        }
         const double schritt = wert / steigung;
         double y = x - schritt;
-        if (std::fabs(schritt) < numerik::kBreite)
-            y = x - std::copysign(std::max(std::fabs(schritt) + 0.25 * numerik::kBreite,
-                                           4.0 * kEinheit * std::fabs(x)),
-                                  schritt);
-        if (!(h.a < y && y < h.b) || !(std::fabs(y - x) <= 0.5 * vorletzter)) y = Mitte(h.a, h.b);
+        ziel = kOffen;
+        if (std::fabs(schritt) < kJenseitsNull) {
+            ziel = y;
+            // x is an end now and the zero lies towards the other: that way, whichever way the
+            // value's last bits point the step. A point so far off that it left the bracket would
+            // have found the bracket narrower than the width bound already.
+            const double weit =
+                std::max(std::fabs(schritt) + kJenseitsNull, 4.0 * kEinheit * std::fabs(x));
+            y = x == h.a ? x + weit : x - weit;
+        } else if (!(std::fabs(schritt) <= 0.5 * vorletzter)) {
+            y = Mitte(h.a, h.b);
+        }
+        if (!(h.a < y && y < h.b)) y = Mitte(h.a, h.b);
         vorletzter = letzter;
         letzter = std::fabs(y - x);
         x = y;
@@ -163,7 +218,6 @@ struct Fund {
 };
 
 constexpr std::array<signed char, 10> kUngefragt = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
-constexpr double kOffen = std::numeric_limits<double>::quiet_NaN();
 
 // Scales by a power of two so that the largest coefficient lies in [0.5, 1): exact, so every
 // value keeps its sign and zeros stay where they are, while the derivatives (up to 9! times the
@@ -255,14 +309,19 @@ void Ebenen(Suche& s) {
         funde.push_back({linear, n - 1, {linear, linear, 0, 0, linear}, linear, kUngefragt});
     for (int m = n - 2; m >= 0; --m) {
         const Ableitung& a = s.Abl(m);
-        const auto vorzeichenVon = [&a](double x) { return numerik::SicheresVorzeichen(a, x); };
         const std::size_t u = funde.size();
         // The interval ends of this level: -ende, the points so far, ende; and A(m)'s sign there.
         ende.assign(1, -s.ende);
         for (const Fund& f : funde) ende.push_back(f.x);
         ende.push_back(s.ende);
         vorzeichen.resize(ende.size());
-        for (std::size_t j = 0; j < ende.size(); ++j) vorzeichen[j] = vorzeichenVon(ende[j]);
+        // The points so far lie within X of 0 (they are sorted), so one bound serves for them.
+        const double X = u == 0 ? 0.0 : std::max(-funde.front().x, funde.back().x);
+        const double sicherheit = numerik::Sicherheit(a, X);
+        for (std::size_t j = 0; j < ende.size(); ++j)
+            vorzeichen[j] = j == 0 || j + 1 == ende.size()
+                                ? numerik::SicheresVorzeichen(a, ende[j])
+                                : numerik::SicheresVorzeichen(a, ende[j], sicherheit);
         halbierungen.clear();
         intervall.clear();
         for (std::size_t j = 0; j + 1 < ende.size(); ++j)
@@ -272,12 +331,13 @@ void Ebenen(Suche& s) {
             }
         for (std::size_t i = 0; i < halbierungen.size(); ++i) {
             Halbierung& h = halbierungen[i];
-            Eingeengt(h, a, numerik::Sicherheit(a, std::max(-h.a, h.b)));
+            const std::size_t j = intervall[i];
+            const int aussen = j == 0 ? -1 : static_cast<int>(j == u);
+            Eingeengt(h, a, numerik::Sicherheit(a, std::max(-h.a, h.b)), aussen);
             double x = h.m + 0.0;
             // The snap asks where the interval's ends truly lie: the points of the higher
             // derivatives polished (the ends beside them are funde[j - 1] and funde[j]).
             if (std::fabs(x - Round(x)) < numerik::kFangPunkt) {
-                const std::size_t j = intervall[i];
                 const double ganz = Round(x);
                 const double lo = j == 0 ? -s.ende : s.Ende(funde[j - 1], ganz);
                 const double hi = j == u ? s.ende : s.Ende(funde[j], ganz);
