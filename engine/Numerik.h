@@ -196,11 +196,21 @@ inline double Sicherheit(const Ableitung& a, double X) {
     return kSicher[static_cast<std::size_t>(a.grad)] * g;
 }
 
-inline int SicheresVorzeichen(const Ableitung& a, double x, double sicherheit) {
+// a's value at x by Horner's rule in Double on the high parts.
+inline double Naeherungswert(const Ableitung& a, double x) {
     double s = a.k[static_cast<std::size_t>(a.grad)].hi;
     for (int i = a.grad - 1; i >= 0; --i) s = s * x + a.k[static_cast<std::size_t>(i)].hi;
-    if (std::fabs(s) > sicherheit || std::isinf(s)) return (s > 0.0) - (s < 0.0);
+    return s;
+}
+
+// The same, where w is Naeherungswert(a, x).
+inline int SicheresVorzeichen(const Ableitung& a, double x, double sicherheit, double w) {
+    if (std::fabs(w) > sicherheit || std::isinf(w)) return (w > 0.0) - (w < 0.0);
     return SicheresVorzeichen(a, x);
+}
+
+inline int SicheresVorzeichen(const Ableitung& a, double x, double sicherheit) {
+    return SicheresVorzeichen(a, x, sicherheit, Naeherungswert(a, x));
 }
 
 // sum rauschen_i |x|^i: how far the term's rounding could have moved the value at x.
@@ -219,27 +229,30 @@ inline bool ImRauschen(const Ableitung& a, double x) {
 }
 
 // A quick test that spares the compensated one: the value is clearly beyond the noise at every
-// point of [lo, hi], which holds x. Horner's rule in Double at x, off by gamma(2n + 2) of the size
-// at most; the value moves by at most (hi - lo) times the size of the derivative over the
-// interval; the compensated bound is below 4u of the size. All sizes are taken at the larger of
-// |lo| and |hi|.
-inline bool KlarUeberRauschen(const Ableitung& a, double x, double lo, double hi) {
+// point of [lo, hi], which holds x, where Naeherungswert(a, x) is larger than twice this bound,
+// taken with X = max(|lo|, |hi|) and breite = hi - lo. Horner's rule in Double at x is off by
+// gamma(2n + 2) of the size at most; the value moves by at most (hi - lo) times the size of the
+// derivative over the interval; the compensated bound is below 4u of the size; and the noise is
+// added. All sizes are taken at X. Each is a sum of products of numbers that are not negative, so
+// the bound taken with a larger X or breite is not smaller, also as rounded: a bound for a wider
+// interval serves for every interval within it.
+inline double KlarSchranke(const Ableitung& a, double X, double breite) {
     const int n = a.grad;
-    const double X = std::max(std::fabs(lo), std::fabs(hi));
-    double s = a.k[static_cast<std::size_t>(n)].hi;
-    double g = std::fabs(s);
+    double g = std::fabs(a.k[static_cast<std::size_t>(n)].hi);
     double dg = 0.0;
     double r = a.rauschen[static_cast<std::size_t>(n)];
     for (int i = n - 1; i >= 0; --i) {
         const auto u = static_cast<std::size_t>(i);
-        s = s * x + a.k[u].hi;
         dg = dg * X + g;
         g = g * X + std::fabs(a.k[u].hi);
         r = r * X + a.rauschen[u];
     }
-    const double schranke =
-        (kSicher[static_cast<std::size_t>(n)] + 4.0 * kEinheit) * g + (hi - lo) * dg + r;
-    return std::fabs(s) > 2.0 * schranke;
+    return (kSicher[static_cast<std::size_t>(n)] + 4.0 * kEinheit) * g + breite * dg + r;
+}
+
+inline bool KlarUeberRauschen(const Ableitung& a, double x, double lo, double hi) {
+    const double X = std::max(std::fabs(lo), std::fabs(hi));
+    return std::fabs(Naeherungswert(a, x)) > 2.0 * KlarSchranke(a, X, hi - lo);
 }
 
 // Newton's steps from x towards the zero of a in [lo, hi], each value by compensated Horner. A

@@ -94,16 +94,23 @@ void Halbieren(Halbierung& h, Zeichen vorzeichen) {
     for (int n = 0; Weiter(h, n); ++n) Schritt(h, vorzeichen(h.m));
 }
 
-// a's value at x with its slope, by Horner's rule in Double on the high parts: only to aim the
-// next point, never to decide a sign.
-double Naeherung(const Ableitung& a, double x, double& steigung) {
-    double s = a.k[static_cast<std::size_t>(a.grad)].hi;
+// a's value at x with its slope, by Horner's rule in Double on the high parts, and whether its
+// sign is sure there: the bound of numerik::SicheresVorzeichen, gamma(2n + 2) of the size
+// sum |k_i x^i| summed beside it, is cleared. The value aims the next point.
+double Naeherung(const Ableitung& a, double x, double& steigung, bool& sicher) {
+    const int n = a.grad;
+    double s = a.k[static_cast<std::size_t>(n)].hi;
     double d = 0.0;
-    for (int i = a.grad - 1; i >= 0; --i) {
+    double g = std::fabs(s);
+    const double ax = std::fabs(x);
+    for (int i = n - 1; i >= 0; --i) {
+        const double c = a.k[static_cast<std::size_t>(i)].hi;
         d = d * x + s;
-        s = s * x + a.k[static_cast<std::size_t>(i)].hi;
+        s = s * x + c;
+        g = g * ax + std::fabs(c);
     }
     steigung = d;
+    sicher = std::fabs(s) > numerik::kSicher[static_cast<std::size_t>(n)] * g || std::isinf(s);
     return s;
 }
 
@@ -143,7 +150,7 @@ double Laguerre(const Ableitung& a, double x) {
 // zeros of the higher derivatives, the zero is the outermost one of the function, and the first
 // point is Laguerre's step from e, which from outside all zeros lands next to the outermost one,
 // where halving would take a pass for each factor 2 between e and the zero.
-void Eingeengt(Halbierung& h, const Ableitung& a, double sicherheit, int aussen) {
+void Eingeengt(Halbierung& h, const Ableitung& a, int aussen) {
     constexpr double kJenseitsNull = 0.25 * numerik::kBreite;
     // Where no Double lies strictly inside, the point is the midpoint as Mitte rounds it, an end.
     double x = h.m = Mitte(h.a, h.b);
@@ -158,13 +165,12 @@ void Eingeengt(Halbierung& h, const Ableitung& a, double sicherheit, int aussen)
         if (!(h.a < x && x < h.b)) return;
         h.m = x;
         double steigung = 0.0;
-        const double wert = Naeherung(a, x, steigung);
-        // The sign as numerik::SicheresVorzeichen(a, x, sicherheit) takes it, from the same sum;
-        // where the bound is not cleared, the compensated value at once: where the sharper
-        // bound of SicheresVorzeichen(a, x) would be cleared, its sign is that of Horner's rule
-        // anyway.
+        bool sicher = false;
+        const double wert = Naeherung(a, x, steigung, sicher);
+        // The sign as numerik::SicheresVorzeichen(a, x) takes it, from the same sums: Horner's
+        // rule where its bound is cleared, else the compensated value.
         int v = (wert > 0.0) - (wert < 0.0);
-        if (!(std::fabs(wert) > sicherheit || std::isinf(wert))) {
+        if (!sicher) {
             const double genau = numerik::KompensiertHorner(a.k, a.grad, x).wert;
             v = (genau > 0.0) - (genau < 0.0);
         }
@@ -271,6 +277,21 @@ struct Suche {
         return nahe ? Genau(f) : f.x;
     }
 
+    // numerik::KlarSchranke of A(j) for the brackets of all points found so far (each widened to
+    // hold its point): where A(j)'s value at one of them is larger than twice this, it is larger
+    // than twice that point's own bound, and A(j) is clearly beyond its noise there.
+    double KlarSchranke(int j) const {
+        double X = 0.0;
+        double breite = 0.0;
+        for (const Fund& f : funde) {
+            const double lo = std::min(f.klammer.a, f.x);
+            const double hi = std::max(f.klammer.b, f.x);
+            X = std::max({X, std::fabs(lo), std::fabs(hi)});
+            breite = std::max(breite, hi - lo);
+        }
+        return numerik::KlarSchranke(Abl(j), X, breite);
+    }
+
     // A(j) vanishes at f's point: it is a bracketed zero of A(j), or A(j)'s value at the point
     // polished lies in the noise, or A(j) is exactly 0 at the point as an interval end (where no
     // interval beside it was searched for A(j)). Most values lie far beyond the noise, which
@@ -318,10 +339,17 @@ void Ebenen(Suche& s) {
         // The points so far lie within X of 0 (they are sorted), so one bound serves for them.
         const double X = u == 0 ? 0.0 : std::max(-funde.front().x, funde.back().x);
         const double sicherheit = numerik::Sicherheit(a, X);
-        for (std::size_t j = 0; j < ende.size(); ++j)
-            vorzeichen[j] = j == 0 || j + 1 == ende.size()
-                                ? numerik::SicheresVorzeichen(a, ende[j])
-                                : numerik::SicheresVorzeichen(a, ende[j], sicherheit);
+        vorzeichen.front() = numerik::SicheresVorzeichen(a, ende.front());
+        vorzeichen.back() = numerik::SicheresVorzeichen(a, ende.back());
+        // A(m)'s value at each point so far also answers Suche::Null(f, m) where it clears the
+        // quick noise test's bound taken for all their brackets at once.
+        const double klar = 2.0 * s.KlarSchranke(m);
+        for (std::size_t j = 1; j + 1 < ende.size(); ++j) {
+            Fund& f = funde[j - 1];
+            const double w = numerik::Naeherungswert(a, f.x);
+            vorzeichen[j] = numerik::SicheresVorzeichen(a, f.x, sicherheit, w);
+            if (std::fabs(w) > klar) f.null[static_cast<std::size_t>(m)] = 0;
+        }
         halbierungen.clear();
         intervall.clear();
         for (std::size_t j = 0; j + 1 < ende.size(); ++j)
@@ -333,7 +361,7 @@ void Ebenen(Suche& s) {
             Halbierung& h = halbierungen[i];
             const std::size_t j = intervall[i];
             const int aussen = j == 0 ? -1 : static_cast<int>(j == u);
-            Eingeengt(h, a, numerik::Sicherheit(a, std::max(-h.a, h.b)), aussen);
+            Eingeengt(h, a, aussen);
             double x = h.m + 0.0;
             // The snap asks where the interval's ends truly lie: the points of the higher
             // derivatives polished (the ends beside them are funde[j - 1] and funde[j]).
