@@ -149,13 +149,19 @@ double Laguerre(const Ableitung& a, double x) {
 // In a bracket that reaches out to an interval end e (aussen -1 for -e, 1 for e), beyond all
 // zeros of the higher derivatives, the zero is the outermost one of the function, and the first
 // point is Laguerre's step from e, which from outside all zeros lands next to the outermost one,
-// where halving would take a pass for each factor 2 between e and the zero.
-void Eingeengt(Halbierung& h, const Ableitung& a, int aussen) {
+// where halving would take a pass for each factor 2 between e and the zero. An inner bracket
+// starts where the line through its ends' values wa and wb (Horner's rule in Double, as the level
+// took them for the signs) crosses 0, which lies nearer its zero than the midpoint does and costs
+// no evaluation.
+void Eingeengt(Halbierung& h, const Ableitung& a, int aussen, double wa, double wb) {
     constexpr double kJenseitsNull = 0.25 * numerik::kBreite;
     // Where no Double lies strictly inside, the point is the midpoint as Mitte rounds it, an end.
     double x = h.m = Mitte(h.a, h.b);
     if (aussen != 0 && h.a < x && x < h.b) {
         const double y = Laguerre(a, aussen < 0 ? h.a : h.b);
+        if (h.a < y && y < h.b) x = y;
+    } else if (h.a < x && x < h.b) {
+        const double y = h.a - wa * ((h.b - h.a) / (wb - wa));
         if (h.a < y && y < h.b) x = y;
     }
     double letzter = h.b - h.a;
@@ -318,6 +324,7 @@ void Ebenen(Suche& s) {
     sortiert.reserve(64);
     std::vector<double> ende;
     std::vector<int> vorzeichen;
+    std::vector<double> werte;
     std::vector<Halbierung> halbierungen;
     std::vector<std::size_t> intervall;
     // The zero of the linear derivative, the Double nearest the exact quotient; + 0.0 writes it
@@ -336,6 +343,7 @@ void Ebenen(Suche& s) {
         for (const Fund& f : funde) ende.push_back(f.x);
         ende.push_back(s.ende);
         vorzeichen.resize(ende.size());
+        werte.assign(ende.size(), 0.0);
         // The points so far lie within X of 0 (they are sorted), so one bound serves for them.
         const double X = u == 0 ? 0.0 : std::max(-funde.front().x, funde.back().x);
         const double sicherheit = numerik::Sicherheit(a, X);
@@ -348,6 +356,7 @@ void Ebenen(Suche& s) {
             Fund& f = funde[j - 1];
             const double w = numerik::Naeherungswert(a, f.x);
             vorzeichen[j] = numerik::SicheresVorzeichen(a, f.x, sicherheit, w);
+            werte[j] = w;
             if (std::fabs(w) > klar) f.null[static_cast<std::size_t>(m)] = 0;
         }
         halbierungen.clear();
@@ -361,7 +370,7 @@ void Ebenen(Suche& s) {
             Halbierung& h = halbierungen[i];
             const std::size_t j = intervall[i];
             const int aussen = j == 0 ? -1 : static_cast<int>(j == u);
-            Eingeengt(h, a, aussen);
+            Eingeengt(h, a, aussen, werte[j], werte[j + 1]);
             double x = h.m + 0.0;
             // The snap asks where the interval's ends truly lie: the points of the higher
             // derivatives polished (the ends beside them are funde[j - 1] and funde[j]).
