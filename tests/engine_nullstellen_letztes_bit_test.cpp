@@ -12,28 +12,13 @@
 #include <vector>
 
 #include "engine/Nullstellensuche.h"
+#include "tests/engine_polynome.h"
 
 namespace {
 
 using Quad = __float128;
 
 constexpr double kLetztesBit = 4e-16;
-
-// The polynomial prod (x - r), expanded in long double and rounded once to Doubles.
-PolynomT AusNullstellen(const std::vector<double>& r) {
-    std::vector<long double> c = {1.0L};
-    for (double z : r) {
-        std::vector<long double> d(c.size() + 1, 0.0L);
-        for (std::size_t i = 0; i < c.size(); ++i) {
-            d[i + 1] += c[i];
-            d[i] -= static_cast<long double>(z) * c[i];
-        }
-        c = d;
-    }
-    PolynomT p;
-    for (std::size_t i = 0; i < c.size(); ++i) p.Koeff[i] = static_cast<double>(c[i]);
-    return p;
-}
 
 // The j-th derivative of the held coefficients at x, exact coefficients, 113-bit Horner.
 Quad Wert(const PolynomT& p, int j, Quad x) {

@@ -13,24 +13,9 @@
 #include "engine/Dienste.h"
 #include "engine/Nullstellensuche.h"
 #include "framework/Text.h"
+#include "tests/engine_polynome.h"
 
 namespace {
-
-// The polynomial lead * prod (x - r), expanded in long double and rounded once to Doubles.
-PolynomT AusNullstellen(const std::vector<double>& r, long double lead = 1.0L) {
-    std::vector<long double> c = {lead};
-    for (double z : r) {
-        std::vector<long double> d(c.size() + 1, 0.0L);
-        for (std::size_t i = 0; i < c.size(); ++i) {
-            d[i + 1] += c[i];
-            d[i] -= static_cast<long double>(z) * c[i];
-        }
-        c = d;
-    }
-    PolynomT p;
-    for (std::size_t i = 0; i < c.size(); ++i) p.Koeff[i] = static_cast<double>(c[i]);
-    return p;
-}
 
 long double WertL(const PolynomT& p, long double x) {
     long double s = 0.0L;
