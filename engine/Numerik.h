@@ -278,9 +278,10 @@ inline double Poliert(const Ableitung& a, double x, double lo, double hi) {
     return x;
 }
 
-// a's value at x with its slope: by Horner's rule in Double where the value's sign is sure
-// (genau false), else compensated (genau true). The slope is Double in both.
-inline double WertUndSteigung(const Ableitung& a, double x, double& steigung, bool& genau) {
+// a's value at x by Horner's rule in Double on the high parts, with its slope and the size
+// sum |k_i x^i| summed in the same pass: where the value is larger than gamma(2n + 2) of the
+// size, its sign is sure (SicheresVorzeichen).
+inline double NaeherungMitGroesse(const Ableitung& a, double x, double& steigung, double& groesse) {
     const int n = a.grad;
     double s = a.k[static_cast<std::size_t>(n)].hi;
     double d = 0.0;
@@ -293,8 +294,17 @@ inline double WertUndSteigung(const Ableitung& a, double x, double& steigung, bo
         g = g * ax + std::fabs(c);
     }
     steigung = d;
-    genau = !(std::fabs(s) > kSicher[static_cast<std::size_t>(n)] * g);
-    return genau ? KompensiertHorner(a.k, n, x, steigung).wert : s;
+    groesse = g;
+    return s;
+}
+
+// a's value at x with its slope: by Horner's rule in Double where the value's sign is sure
+// (genau false), else compensated (genau true). The slope is Double in both.
+inline double WertUndSteigung(const Ableitung& a, double x, double& steigung, bool& genau) {
+    double g = 0.0;
+    const double s = NaeherungMitGroesse(a, x, steigung, g);
+    genau = !(std::fabs(s) > kSicher[static_cast<std::size_t>(a.grad)] * g);
+    return genau ? KompensiertHorner(a.k, a.grad, x, steigung).wert : s;
 }
 
 // The zero of a in the bracket [lo, hi] with the sign vlo at lo (and the other sign, or 0, at
