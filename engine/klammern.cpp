@@ -6,7 +6,6 @@
 #include <array>
 #include <cmath>
 #include <iterator>
-#include <limits>
 #include <utility>
 #include <vector>
 

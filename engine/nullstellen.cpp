@@ -1,9 +1,7 @@
-// The search for critical points and real zeros. It finds the zero of the linear derivative
-// directly and then, one derivative lower at a time down to f itself, narrows every sign change
-// between the points found so far to a bracket of 1e-11; so each level is searched between the
-// zeros of all higher derivatives, between which it is monotonic. Points that lie in one zone of
-// noise are then taken together as one point, and a zero of a higher derivative is kept only where
-// f, f' or f'' vanishes there.
+// The search for critical points and real zeros. The points of every derivative are found level
+// by level, each narrowed to a bracket of 1e-11 (engine/klammern.cpp); here the points that lie in
+// one zone of noise are taken together as one point, and a zero of a higher derivative is kept
+// only where f, f' or f'' vanishes there.
 //
 // The noise is what the data leave open. Each coefficient c_k may stand for a number up to
 // delta_k away (numerik::Unschaerfe: 0 where c_k is exactly the decimal its term shows, as whole
@@ -18,7 +16,6 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <limits>
 #include <utility>
 #include <vector>
 
