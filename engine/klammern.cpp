@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <iterator>
+#include <cstddef>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -170,32 +171,66 @@ void Eingeengt(Halbierung& h, const Ableitung& a, int aussen, double wa, double 
         x = y;
     }
 }
-// Sorts the points ascending, stably, where those before u are sorted already and the new ones
-// after them nearly so (each lies in an interval of its own): as a stable sort would.
-void Einordnen(std::vector<Fund>& funde, std::size_t u, std::vector<Fund>& hilfe) {
-    const auto kleiner = [](const Fund& a, const Fund& b) { return a.x < b.x; };
-    for (std::size_t i = u + 1; i < funde.size(); ++i)
-        for (std::size_t j = i; j > u && kleiner(funde[j], funde[j - 1]); --j)
-            std::swap(funde[j], funde[j - 1]);
-    hilfe.clear();
-    std::merge(funde.begin(), funde.begin() + static_cast<std::ptrdiff_t>(u),
-               funde.begin() + static_cast<std::ptrdiff_t>(u), funde.end(),
-               std::back_inserter(hilfe), kleiner);
-    funde.swap(hilfe);
-}
+// Each level at most doubles the points so far, plus one: a new point lies in an interval of its
+// own between the points before (each sign change of the level is one, and with all signs sure a
+// level has no more of them than its degree: the doubling only bounds what wrong signs next to
+// a zero of high multiplicity could add). So no search holds more than 2^9 - 1 points, and
+// the level's interval ends fit in fixed arrays.
+constexpr std::size_t kHoechstensFunde = 511;
+
+// The points of a search in the order they were found, and their order by x: a new level's
+// points join by their index, so the points themselves are copied once, when the search is done.
+class Geordnet {
+  public:
+    explicit Geordnet(std::vector<Fund>& funde) : funde_(funde) { funde_.reserve(64); }
+
+    std::size_t size() const { return anzahl_; }
+    Fund& operator[](std::size_t i) { return funde_[ordnung_[i]]; }
+
+    // Takes in the points funde_[anzahl_] onwards, each in an interval of its own between the
+    // points before: sorted ascending and stably, as std::stable_sort on x would.
+    void Einordnen() {
+        const auto kleiner = [this](std::uint16_t a, std::uint16_t b) {
+            return funde_[a].x < funde_[b].x;
+        };
+        const std::size_t u = anzahl_;
+        const std::size_t neu = funde_.size();
+        for (std::size_t i = u; i < neu; ++i) ordnung_[i] = static_cast<std::uint16_t>(i);
+        for (std::size_t i = u + 1; i < neu; ++i)
+            for (std::size_t j = i; j > u && kleiner(ordnung_[j], ordnung_[j - 1]); --j)
+                std::swap(ordnung_[j], ordnung_[j - 1]);
+        const auto anfang = ordnung_.begin();
+        std::merge(anfang, anfang + static_cast<std::ptrdiff_t>(u),
+                   anfang + static_cast<std::ptrdiff_t>(u),
+                   anfang + static_cast<std::ptrdiff_t>(neu), hilfe_.begin(), kleiner);
+        std::copy(hilfe_.begin(), hilfe_.begin() + static_cast<std::ptrdiff_t>(neu), anfang);
+        anzahl_ = neu;
+    }
+
+    // The points in their order, in place of those in the order found.
+    void Sortieren() {
+        std::vector<Fund> sortiert;
+        sortiert.reserve(anzahl_);
+        for (std::size_t i = 0; i < anzahl_; ++i) sortiert.push_back((*this)[i]);
+        funde_.swap(sortiert);
+    }
+
+  private:
+    std::vector<Fund>& funde_;
+    std::size_t anzahl_ = 0;
+    std::array<std::uint16_t, kHoechstensFunde> ordnung_;
+    std::array<std::uint16_t, kHoechstensFunde> hilfe_;
+};
 }  // namespace
 
 void Ebenen(Suche& s) {
     const int n = s.n;
-    std::vector<Fund>& funde = s.funde;
-    std::vector<Fund> sortiert;
-    funde.reserve(64);
-    sortiert.reserve(64);
-    std::vector<double> ende;
-    std::vector<int> vorzeichen;
-    std::vector<double> werte;
-    std::vector<Halbierung> halbierungen;
-    std::vector<std::size_t> intervall;
+    Geordnet funde(s.funde);
+    // The interval ends of a level, -ende, the points so far and ende, with the level's values
+    // and sure signs there.
+    std::array<double, kHoechstensFunde + 2> ende;
+    std::array<double, kHoechstensFunde + 2> werte;
+    std::array<int, kHoechstensFunde + 2> vorzeichen;
     // The zero of the linear derivative, the Double nearest the exact quotient; + 0.0 writes it
     // as 0, not -0, where it lies at the origin. Where the quotient overflows, the zero lies
     // beyond every Double and is no point.
@@ -203,41 +238,34 @@ void Ebenen(Suche& s) {
     const double linear =
         numerik::AlsDouble(numerik::Durch(numerik::Minus(lin.k[0]), lin.k[1])) + 0.0;
     if (std::isfinite(linear))
-        funde.push_back({linear, n - 1, {linear, linear, 0, 0, linear}, linear, kUngefragt});
+        s.funde.push_back({linear, n - 1, {linear, linear, 0, 0, linear}, linear, kUngefragt});
+    funde.Einordnen();
     for (int m = n - 2; m >= 0; --m) {
         const Ableitung& a = s.Abl(m);
         const std::size_t u = funde.size();
-        // The interval ends of this level: -ende, the points so far, ende; and A(m)'s sign there.
-        ende.assign(1, -s.ende);
-        for (const Fund& f : funde) ende.push_back(f.x);
-        ende.push_back(s.ende);
-        vorzeichen.resize(ende.size());
-        werte.assign(ende.size(), 0.0);
+        const std::size_t enden = u + 2;
+        ende[0] = -s.ende;
+        for (std::size_t j = 1; j <= u; ++j) ende[j] = funde[j - 1].x;
+        ende[u + 1] = s.ende;
         // The points so far lie within X of 0 (they are sorted), so one bound serves for them.
-        const double X = u == 0 ? 0.0 : std::max(-funde.front().x, funde.back().x);
+        const double X = u == 0 ? 0.0 : std::max(-funde[0].x, funde[u - 1].x);
         const double sicherheit = numerik::Sicherheit(a, X);
-        vorzeichen.front() = numerik::SicheresVorzeichen(a, ende.front());
-        vorzeichen.back() = numerik::SicheresVorzeichen(a, ende.back());
+        vorzeichen[0] = numerik::SicheresVorzeichen(a, ende[0]);
+        vorzeichen[u + 1] = numerik::SicheresVorzeichen(a, ende[u + 1]);
+        werte[0] = werte[u + 1] = 0.0;
         // A(m)'s value at each point so far also answers Suche::Null(f, m) where it clears the
         // quick noise test's bound taken for all their brackets at once.
         const double klar = 2.0 * s.KlarSchranke(m);
-        for (std::size_t j = 1; j + 1 < ende.size(); ++j) {
+        for (std::size_t j = 1; j <= u; ++j) {
             Fund& f = funde[j - 1];
             const double w = numerik::Naeherungswert(a, f.x);
             vorzeichen[j] = numerik::SicheresVorzeichen(a, f.x, sicherheit, w);
             werte[j] = w;
             if (std::fabs(w) > klar) f.null[static_cast<std::size_t>(m)] = 0;
         }
-        halbierungen.clear();
-        intervall.clear();
-        for (std::size_t j = 0; j + 1 < ende.size(); ++j)
-            if (vorzeichen[j] * vorzeichen[j + 1] < 0) {
-                halbierungen.push_back({ende[j], ende[j + 1], vorzeichen[j], vorzeichen[j + 1]});
-                intervall.push_back(j);
-            }
-        for (std::size_t i = 0; i < halbierungen.size(); ++i) {
-            Halbierung& h = halbierungen[i];
-            const std::size_t j = intervall[i];
+        for (std::size_t j = 0; j + 1 < enden; ++j) {
+            if (vorzeichen[j] * vorzeichen[j + 1] >= 0) continue;
+            Halbierung h{ende[j], ende[j + 1], vorzeichen[j], vorzeichen[j + 1]};
             const int aussen = j == 0 ? -1 : static_cast<int>(j == u);
             Eingeengt(h, a, aussen, werte[j], werte[j + 1]);
             double x = h.m + 0.0;
@@ -249,10 +277,11 @@ void Ebenen(Suche& s) {
                 const double hi = j == u ? s.ende : s.Ende(funde[j], ganz);
                 x = numerik::PunktGefangen(a, x, lo, hi);
             }
-            funde.push_back({x, m, h, x == h.m ? kOffen : x, kUngefragt});
+            s.funde.push_back({x, m, h, x == h.m ? kOffen : x, kUngefragt});
         }
-        Einordnen(funde, u, sortiert);
+        funde.Einordnen();
     }
+    funde.Sortieren();
 }
 
 }  // namespace suche

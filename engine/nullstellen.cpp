@@ -193,10 +193,10 @@ bool Derselbe(const Stelle& a, const Stelle& b) {
 void Bereinigen(std::vector<Stelle>& stellen, int n) {
     std::sort(stellen.begin(), stellen.end(),
               [](const Stelle& a, const Stelle& b) { return a.x < b.x; });
-    std::vector<Stelle> out;
+    std::size_t behalten = 0;
     for (const Stelle& st : stellen) {
-        if (!out.empty() && Derselbe(out.back(), st)) {
-            Stelle& eine = out.back();
+        if (behalten > 0 && Derselbe(stellen[behalten - 1], st)) {
+            Stelle& eine = stellen[behalten - 1];
             if (st.ordnung < eine.ordnung) {
                 eine.x = st.x;
                 eine.ordnung = st.ordnung;
@@ -204,29 +204,22 @@ void Bereinigen(std::vector<Stelle>& stellen, int n) {
             eine.nullstelle = eine.nullstelle || st.nullstelle;
             eine.vielfachheit = std::max(eine.vielfachheit, st.vielfachheit);
         } else {
-            out.push_back(st);
+            stellen[behalten++] = st;
         }
     }
+    stellen.resize(behalten);
     int summe = 0;
-    for (const Stelle& st : out) summe += st.vielfachheit;
+    for (const Stelle& st : stellen) summe += st.vielfachheit;
     while (summe > n) {
         auto groesste = std::max_element(
-            out.begin(), out.end(),
+            stellen.begin(), stellen.end(),
             [](const Stelle& a, const Stelle& b) { return a.vielfachheit < b.vielfachheit; });
         if (groesste->vielfachheit <= 1) break;
         --groesste->vielfachheit;
         --summe;
     }
-    stellen.swap(out);
 }
 
-std::vector<double> Gezaehlt(const std::vector<double>& werte) {
-    std::vector<double> out;
-    out.reserve(werte.size() + 1);
-    out.push_back(static_cast<double>(werte.size()));
-    out.insert(out.end(), werte.begin(), werte.end());
-    return out;
-}
 std::vector<Stelle> Gesucht(const PolynomT& P) {
     Suche s;
     PolynomT f;
@@ -248,6 +241,7 @@ std::vector<Stelle> Gesucht(const PolynomT& P) {
     suche::Ebenen(s);
 
     std::vector<Stelle> stellen;
+    stellen.reserve(s.funde.size());
     for (std::size_t von = 0; von < s.funde.size();) {
         std::size_t bis = von + 1;
         while (bis < s.funde.size() && Beisammen(s, s.funde[bis - 1], s.funde[bis])) ++bis;
@@ -275,12 +269,14 @@ bool polynom::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<do
         }
         return false;
     }
-    std::vector<double> punkte, nullstellen;
+    // The counted arrays: the count first, then the points.
+    KP.assign(1, 0.0);
+    NS.assign(1, 0.0);
     for (const Stelle& st : KritischeStellen(P)) {
-        punkte.push_back(st.x);
-        if (st.nullstelle) nullstellen.push_back(st.x);
+        KP.push_back(st.x);
+        if (st.nullstelle) NS.push_back(st.x);
     }
-    KP = Gezaehlt(punkte);
-    NS = Gezaehlt(nullstellen);
+    KP[0] = static_cast<double>(KP.size() - 1);
+    NS[0] = static_cast<double>(NS.size() - 1);
     return true;
 }
