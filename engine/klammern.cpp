@@ -101,34 +101,24 @@ double Laguerre(const Ableitung& a, double x) {
 // the zero from one side: once a step is shorter than a quarter of the width bound, the next
 // point is set that far beyond the zero, towards the other end, which closes the bracket there
 // (or, where the zero lies further, moves the near end on), and h.m is then the point that step
-// aimed at, inside the bracket and next to the zero. A point where the value is exactly 0 ends
-// the search of that bracket.
+// aimed at, inside the bracket and next to the zero, or the end it was taken from. A point where
+// the value is exactly 0 ends the search of that bracket.
 //
-// In a bracket that reaches out to an interval end e (aussen -1 for -e, 1 for e), beyond all
-// zeros of the higher derivatives, the zero is the outermost one of the function, and the first
-// point is Laguerre's step from e, which from outside all zeros lands next to the outermost one,
-// where halving would take a pass for each factor 2 between e and the zero. An inner bracket
-// starts where the line through its ends' values wa and wb (Horner's rule in Double, as the level
-// took them for the signs) crosses 0, which lies nearer its zero than the midpoint does and costs
-// no evaluation.
-void Eingeengt(Halbierung& h, const Ableitung& a, int aussen, double wa, double wb) {
+// The first point is anfang where it lies strictly inside, else the midpoint. Returns the slope
+// at the last point evaluated, next to the zero (NaN where none was).
+double Eingeengt(Halbierung& h, const Ableitung& a, double anfang) {
     constexpr double kJenseitsNull = 0.25 * numerik::kBreite;
     // Where no Double lies strictly inside, the point is the midpoint as Mitte rounds it, an end.
     double x = h.m = Mitte(h.a, h.b);
-    if (aussen != 0 && h.a < x && x < h.b) {
-        const double y = Laguerre(a, aussen < 0 ? h.a : h.b);
-        if (h.a < y && y < h.b) x = y;
-    } else if (h.a < x && x < h.b) {
-        const double y = h.a - wa * ((h.b - h.a) / (wb - wa));
-        if (h.a < y && y < h.b) x = y;
-    }
+    if (h.a < x && x < h.b && h.a < anfang && anfang < h.b) x = anfang;
+    double steigung = kOffen;
     double letzter = h.b - h.a;
     double vorletzter = letzter;
     double ziel = kOffen;
+    double vorher = kOffen;
     for (int n = 0; n < kMaxDurchlaeufe; ++n) {
-        if (!(h.a < x && x < h.b)) return;
+        if (!(h.a < x && x < h.b)) return steigung;
         h.m = x;
-        double steigung = 0.0;
         bool sicher = false;
         const double wert = Naeherung(a, x, steigung, sicher);
         // The sign as numerik::SicheresVorzeichen(a, x) takes it, from the same sums: Horner's
@@ -142,20 +132,27 @@ void Eingeengt(Halbierung& h, const Ableitung& a, int aussen, double wa, double 
         if (v == 0) {
             h.a = h.b = x;
             h.vb = 0;
-            return;
+            return steigung;
         }
         Schritt(h, v);
         if (!(h.b - h.a > numerik::kBreite)) {
             // Where the point beyond closed the bracket, Newton's point before it lies next to
-            // the zero, closer than either end: the polish starts there.
-            if (h.a < ziel && ziel < h.b) h.m = ziel;
-            return;
+            // the zero, closer than either end: the polish starts there. Where the value's last
+            // bits pointed that step out of the bracket, the end it was taken from is nearer to
+            // the zero than the point beyond.
+            if (h.a < ziel && ziel < h.b) {
+                h.m = ziel;
+            } else if (!std::isnan(ziel)) {
+                h.m = vorher;
+            }
+            return steigung;
         }
         const double schritt = wert / steigung;
         double y = x - schritt;
         ziel = kOffen;
         if (std::fabs(schritt) < kJenseitsNull) {
             ziel = y;
+            vorher = x;
             // x is an end now and the zero lies towards the other: that way, whichever way the
             // value's last bits point the step. A point so far off that it left the bracket would
             // have found the bracket narrower than the width bound already.
@@ -170,7 +167,31 @@ void Eingeengt(Halbierung& h, const Ableitung& a, int aussen, double wa, double 
         letzter = std::fabs(y - x);
         x = y;
     }
+    return steigung;
 }
+// Where A(m)'s Taylor polynomial of degree 2 at the point f first crosses 0 from f in the
+// direction richtung (1 or -1), from A(m)'s value w at f and its slope and curvature there as the
+// levels above left them: 0 at a zero of their own, the narrowing's slope at f's own level, else
+// the value that level took for its signs. NaN where it does not cross 0 that way.
+double TaylorNull(const Fund& f, int m, double w, int richtung) {
+    const auto j = static_cast<std::size_t>(m);
+    const double d = f.stufe == m + 1 ? 0.0 : f.werte[j + 1];
+    const double c = f.stufe == m + 1 ? f.steigung : f.stufe == m + 2 ? 0.0 : f.werte[j + 2];
+    // c/2 t^2 + B t + w = 0 with B = richtung d: the smaller positive root t, each root without
+    // cancellation.
+    const double B = richtung * d;
+    double t = kOffen;
+    if (c == 0.0) {
+        t = -w / B;
+    } else {
+        const double q = -0.5 * (B + std::copysign(std::sqrt(B * B - 2.0 * c * w), B));
+        const double t1 = 2.0 * q / c;
+        const double t2 = w / q;
+        t = t1 > 0.0 && !(t2 > 0.0 && t2 < t1) ? t1 : t2;
+    }
+    return t > 0.0 ? f.x + richtung * t : kOffen;
+}
+
 // Each level at most doubles the points so far, plus one: a new point lies in an interval of its
 // own between the points before (each sign change of the level is one, and with all signs sure a
 // level has no more of them than its degree: the doubling only bounds what wrong signs next to
@@ -221,6 +242,27 @@ class Geordnet {
     std::array<std::uint16_t, kHoechstensFunde> ordnung_;
     std::array<std::uint16_t, kHoechstensFunde> hilfe_;
 };
+
+// The first point of the narrowing in the interval between the ends j and j + 1 of level m
+// (-ende, the points so far, ende), A(m)'s values wa and wb there. Next to a point of the
+// levels above, A(m)'s Taylor polynomial of degree 2 there, which the levels above have all but
+// computed, crosses 0 close to the zero: in an inner interval from the end where it crosses
+// nearer, in an outer one from its point. Where it does not cross inside, an inner interval
+// starts where the line through its ends' values crosses 0, and an outer one, reaching out to an
+// interval end e beyond all zeros of the higher derivatives, at Laguerre's step from e, which
+// from outside all zeros lands next to the outermost one.
+double Anfang(const Suche& s, Geordnet& funde, int m, std::size_t j, double wa, double wb) {
+    const std::size_t u = funde.size();
+    const double a = j == 0 ? -s.ende : funde[j - 1].x;
+    const double b = j == u ? s.ende : funde[j].x;
+    const auto drin = [a, b](double x) { return a < x && x < b; };
+    const double vonA = j == 0 ? kOffen : TaylorNull(funde[j - 1], m, wa, 1);
+    const double vonB = j == u ? kOffen : TaylorNull(funde[j], m, wb, -1);
+    if (drin(vonA) && !(drin(vonB) && b - vonB < vonA - a)) return vonA;
+    if (drin(vonB)) return vonB;
+    if (j == 0 || j == u) return Laguerre(s.Abl(m), j == 0 ? a : b);
+    return a - wa * ((b - a) / (wb - wa));
+}
 }  // namespace
 
 void Ebenen(Suche& s) {
@@ -238,7 +280,8 @@ void Ebenen(Suche& s) {
     const double linear =
         numerik::AlsDouble(numerik::Durch(numerik::Minus(lin.k[0]), lin.k[1])) + 0.0;
     if (std::isfinite(linear))
-        s.funde.push_back({linear, n - 1, {linear, linear, 0, 0, linear}, linear, kUngefragt});
+        s.funde.push_back(
+            {linear, n - 1, {linear, linear, 0, 0, linear}, linear, kUngefragt, lin.k[1].hi});
     funde.Einordnen();
     for (int m = n - 2; m >= 0; --m) {
         const Ableitung& a = s.Abl(m);
@@ -261,13 +304,13 @@ void Ebenen(Suche& s) {
             const double w = numerik::Naeherungswert(a, f.x);
             vorzeichen[j] = numerik::SicheresVorzeichen(a, f.x, sicherheit, w);
             werte[j] = w;
+            f.werte[static_cast<std::size_t>(m)] = w;
             if (std::fabs(w) > klar) f.null[static_cast<std::size_t>(m)] = 0;
         }
         for (std::size_t j = 0; j + 1 < enden; ++j) {
             if (vorzeichen[j] * vorzeichen[j + 1] >= 0) continue;
             Halbierung h{ende[j], ende[j + 1], vorzeichen[j], vorzeichen[j + 1]};
-            const int aussen = j == 0 ? -1 : static_cast<int>(j == u);
-            Eingeengt(h, a, aussen, werte[j], werte[j + 1]);
+            const double steigung = Eingeengt(h, a, Anfang(s, funde, m, j, werte[j], werte[j + 1]));
             double x = h.m + 0.0;
             // The snap asks where the interval's ends truly lie: the points of the higher
             // derivatives polished (the ends beside them are funde[j - 1] and funde[j]).
@@ -277,7 +320,7 @@ void Ebenen(Suche& s) {
                 const double hi = j == u ? s.ende : s.Ende(funde[j], ganz);
                 x = numerik::PunktGefangen(a, x, lo, hi);
             }
-            s.funde.push_back({x, m, h, x == h.m ? kOffen : x, kUngefragt});
+            s.funde.push_back({x, m, h, x == h.m ? kOffen : x, kUngefragt, steigung});
         }
         funde.Einordnen();
     }
