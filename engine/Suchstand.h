@@ -18,6 +18,7 @@ namespace suche {
 using numerik::Ableitung;
 
 constexpr double kGroessteZahl = std::numeric_limits<double>::max();
+constexpr double kUnendlich = std::numeric_limits<double>::infinity();
 
 // A value not yet computed, or a point not yet aimed at.
 constexpr double kOffen = std::numeric_limits<double>::quiet_NaN();
@@ -100,20 +101,22 @@ struct Suche {
 
     // A(j) vanishes at f's point: it is a bracketed zero of A(j), or A(j)'s value at the point
     // polished lies in the noise, or A(j) is exactly 0 at the point as an interval end (where no
-    // interval beside it was searched for A(j)). Most values lie far beyond the noise, which
-    // Double arithmetic at the unpolished point tells at once.
+    // interval beside it was searched for A(j)). Asked once per point and derivative.
     bool Null(Fund& f, int j) const {
         if (f.stufe == j) return true;
         signed char& c = f.null[static_cast<std::size_t>(j)];
-        if (c < 0) {
-            const Ableitung& a = Abl(j);
-            const double lo = std::min(f.klammer.a, f.x);
-            const double hi = std::max(f.klammer.b, f.x);
-            c = !numerik::KlarUeberRauschen(a, f.x, lo, hi) &&
-                (numerik::ImRauschen(a, Genau(f)) || numerik::SicheresVorzeichen(a, f.x) == 0);
-        }
+        if (c < 0) c = NullGefragt(f, j);
         return c != 0;
     }
+
+    // Twice KlarSchranke(j) for f, f' and f'' (where the degree has them) once all points are
+    // found: the bound of the quick noise test for every point at once (infinite until then).
+    std::array<double, 3> klar = {kUnendlich, kUnendlich, kUnendlich};
+
+  private:
+    // Most values lie far beyond the noise, which Double arithmetic at the unpolished point
+    // tells at once (engine/nullstellen.cpp).
+    bool NullGefragt(Fund& f, int j) const;
 };
 
 // What the term's decimals leave open of each coefficient of p, scaled by 2^-e as p is.

@@ -47,6 +47,21 @@ int Normieren(PolynomT& p) {
     for (double& c : p.Koeff) c = std::ldexp(c, -e);
     return e;
 }
+}  // namespace
+
+bool suche::Suche::NullGefragt(Fund& f, int j) const {
+    const Ableitung& a = Abl(j);
+    if (j < static_cast<int>(klar.size()) &&
+        std::fabs(numerik::Naeherungswert(a, f.x)) > klar[static_cast<std::size_t>(j)])
+        return false;
+    const double lo = std::min(f.klammer.a, f.x);
+    const double hi = std::max(f.klammer.b, f.x);
+    return !numerik::KlarUeberRauschen(a, f.x, lo, hi) &&
+           (numerik::ImRauschen(a, Genau(f)) || numerik::SicheresVorzeichen(a, f.x) == 0);
+}
+
+namespace {
+
 // Two neighbouring points are one when they are equal or when some of f, f', f'' vanishes at
 // both: between them that derivative cannot be told from 0, so what changes sign there is noise.
 bool Beisammen(Suche& s, Fund& p, Fund& q) {
@@ -239,6 +254,8 @@ std::vector<Stelle> Gesucht(const PolynomT& P) {
     for (int j = 0; j <= n - 1; ++j)
         s.A[static_cast<std::size_t>(j)] = numerik::AbleitungVon(f.Koeff, abstand, n, j);
     suche::Ebenen(s);
+    for (int j = 0; j <= std::min(2, n - 1); ++j)
+        s.klar[static_cast<std::size_t>(j)] = 2.0 * s.KlarSchranke(j);
 
     std::vector<Stelle> stellen;
     stellen.reserve(s.funde.size());
