@@ -98,16 +98,20 @@ double Laguerre(const Ableitung& a, double x) {
 // forty, and every sign that moves an end is sure. Newton's step aims each next point; a halving
 // takes its place wherever the step would leave the bracket or would not be half as long as the
 // step before the last, so it never takes much longer than halving. Newton's points close in on
-// the zero from one side: once a step is shorter than a quarter of the width bound, the next
-// point is set that far beyond the zero, towards the other end, which closes the bracket there
-// (or, where the zero lies further, moves the near end on), and h.m is then the point that step
-// aimed at, inside the bracket and next to the zero, or the end it was taken from. A point where
-// the value is exactly 0 ends the search of that bracket.
+// the zero from one side, each aimed 0.4 of the width bound short of Newton's point: once a step
+// is shorter than 0.45 of the width bound, the next point is set that far beyond the zero,
+// towards the other end, which closes the bracket there (or, where the zero lies further, moves
+// the near end on), and h.m is then the point that step aimed at, inside the bracket and next to
+// the zero, or the end it was taken from. Aimed short, the two points that close the bracket lie
+// some 4e-12 off the zero on either side, where Horner's rule in Double mostly tells the sign; a
+// point on the zero itself would need the compensated value. A point where the value is exactly
+// 0 ends the search of that bracket.
 //
 // The first point is anfang where it lies strictly inside, else the midpoint. Returns the slope
 // at the last point evaluated, next to the zero (NaN where none was).
 double Eingeengt(Halbierung& h, const Ableitung& a, double anfang) {
-    constexpr double kJenseitsNull = 0.25 * numerik::kBreite;
+    constexpr double kJenseitsNull = 0.45 * numerik::kBreite;
+    constexpr double kDavor = 0.4 * numerik::kBreite;
     // Where no Double lies strictly inside, the point is the midpoint as Mitte rounds it, an end.
     double x = h.m = Mitte(h.a, h.b);
     if (h.a < x && x < h.b && h.a < anfang && anfang < h.b) x = anfang;
@@ -161,6 +165,8 @@ double Eingeengt(Halbierung& h, const Ableitung& a, double anfang) {
             y = x == h.a ? x + weit : x - weit;
         } else if (!(std::fabs(schritt) <= 0.5 * vorletzter)) {
             y = Mitte(h.a, h.b);
+        } else if (std::fabs(schritt) > 2.0 * kDavor) {
+            y += std::copysign(kDavor, schritt);
         }
         if (!(h.a < y && y < h.b)) y = Mitte(h.a, h.b);
         vorletzter = letzter;
