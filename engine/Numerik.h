@@ -317,8 +317,11 @@ inline double Eingegrenzt(const Ableitung& a, double x, double lo, double hi, in
     double letzter = 2.0 * (hi - lo);
     for (int i = 0; i < 2 * kNewtonSchritte + 120; ++i) {
         double steigung = 0.0;
-        bool genau = false;
-        const double v = WertUndSteigung(a, x, steigung, genau);
+        // The first point lies next to the zero, where Horner's rule in Double can hardly tell
+        // the sign: its value is taken compensated at once.
+        bool genau = i == 0;
+        const double v = genau ? KompensiertHorner(a.k, a.grad, x, steigung).wert
+                               : WertUndSteigung(a, x, steigung, genau);
         const int sv = (v > 0.0) - (v < 0.0);
         if (sv == 0) return x;
         (sv == vlo ? lo : hi) = x;

@@ -262,10 +262,13 @@ double Anfang(const Suche& s, Geordnet& funde, int m, std::size_t j, double wa, 
     const double a = j == 0 ? -s.ende : funde[j - 1].x;
     const double b = j == u ? s.ende : funde[j].x;
     const auto drin = [a, b](double x) { return a < x && x < b; };
-    const double vonA = j == 0 ? kOffen : TaylorNull(funde[j - 1], m, wa, 1);
-    const double vonB = j == u ? kOffen : TaylorNull(funde[j], m, wb, -1);
-    if (drin(vonA) && !(drin(vonB) && b - vonB < vonA - a)) return vonA;
-    if (drin(vonB)) return vonB;
+    // From the end where the value is smaller, which as a rule lies nearer the zero; from the
+    // other where that polynomial does not cross 0 inside.
+    const auto vonA = [&] { return j == 0 ? kOffen : TaylorNull(funde[j - 1], m, wa, 1); };
+    const auto vonB = [&] { return j == u ? kOffen : TaylorNull(funde[j], m, wb, -1); };
+    const bool zuerstA = j != 0 && (j == u || std::fabs(wa) <= std::fabs(wb));
+    if (const double x = zuerstA ? vonA() : vonB(); drin(x)) return x;
+    if (const double x = zuerstA ? vonB() : vonA(); drin(x)) return x;
     if (j == 0 || j == u) return Laguerre(s.Abl(m), j == 0 ? a : b);
     return a - wa * ((b - a) / (wb - wa));
 }
