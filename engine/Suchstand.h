@@ -49,11 +49,6 @@ struct Fund {
     double genau;  // x polished in A(stufe); NaN until asked
     // Per derivative j: -1 not yet asked, else whether A(j) is 0 at x within the noise.
     std::array<signed char, 10> null;
-    // Where the lower levels start their narrowing next to the point: A(stufe)'s slope there,
-    // as its narrowing left it, and A(j)'s value at x for each level j below, as that level took
-    // it for its signs (Horner's rule in Double, only to aim a point).
-    double steigung;
-    std::array<double, 10> werte{};
 };
 
 constexpr std::array<signed char, 10> kUngefragt = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};

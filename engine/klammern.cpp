@@ -175,29 +175,6 @@ double Eingeengt(Halbierung& h, const Ableitung& a, double anfang) {
     }
     return steigung;
 }
-// Where A(m)'s Taylor polynomial of degree 2 at the point f first crosses 0 from f in the
-// direction richtung (1 or -1), from A(m)'s value w at f and its slope and curvature there as the
-// levels above left them: 0 at a zero of their own, the narrowing's slope at f's own level, else
-// the value that level took for its signs. NaN where it does not cross 0 that way.
-double TaylorNull(const Fund& f, int m, double w, int richtung) {
-    const auto j = static_cast<std::size_t>(m);
-    const double d = f.stufe == m + 1 ? 0.0 : f.werte[j + 1];
-    const double c = f.stufe == m + 1 ? f.steigung : f.stufe == m + 2 ? 0.0 : f.werte[j + 2];
-    // c/2 t^2 + B t + w = 0 with B = richtung d: the smaller positive root t, each root without
-    // cancellation.
-    const double B = richtung * d;
-    double t = kOffen;
-    if (c == 0.0) {
-        t = -w / B;
-    } else {
-        const double q = -0.5 * (B + std::copysign(std::sqrt(B * B - 2.0 * c * w), B));
-        const double t1 = 2.0 * q / c;
-        const double t2 = w / q;
-        t = t1 > 0.0 && !(t2 > 0.0 && t2 < t1) ? t1 : t2;
-    }
-    return t > 0.0 ? f.x + richtung * t : kOffen;
-}
-
 // Each level at most doubles the points so far, plus one: a new point lies in an interval of its
 // own between the points before (each sign change of the level is one, and with all signs sure a
 // level has no more of them than its degree: the doubling only bounds what wrong signs next to
@@ -205,31 +182,89 @@ double TaylorNull(const Fund& f, int m, double w, int richtung) {
 // the level's interval ends fit in fixed arrays.
 constexpr std::size_t kHoechstensFunde = 511;
 
-// The points of a search in the order they were found, and their order by x: a new level's
-// points join by their index, so the points themselves are copied once, when the search is done.
+// What the levels above know of the derivative A(m) being searched, at one of their points: its
+// slope A(m + 1) and curvature A(m + 2) there. Each is 0 at a zero of its own, the curvature at a
+// zero of A(m + 1) is the slope its narrowing left, and the others are the values the levels
+// took for their signs (Horner's rule in Double, only to aim a point).
+struct Taylor {
+    double steigung;
+    double kruemmung;
+};
+
+// Where A(m)'s Taylor polynomial of degree 2 at x first crosses 0 from x in the direction
+// richtung (1 or -1), from A(m)'s value w there. NaN where it does not cross 0 that way.
+double TaylorNull(double x, double w, const Taylor& t, int richtung) {
+    const double B = richtung * t.steigung;
+    const double c = t.kruemmung;
+    // c/2 s^2 + B s + w = 0: the smaller positive root s, each root without cancellation.
+    double schritt = kOffen;
+    if (c == 0.0) {
+        schritt = -w / B;
+    } else {
+        const double q = -0.5 * (B + std::copysign(std::sqrt(B * B - 2.0 * c * w), B));
+        const double s1 = 2.0 * q / c;
+        const double s2 = w / q;
+        schritt = s1 > 0.0 && !(s2 > 0.0 && s2 < s1) ? s1 : s2;
+    }
+    return schritt > 0.0 ? x + richtung * schritt : kOffen;
+}
+
+// The points of a search in the order they were found, their order by x, and beside each what
+// the levels above know of the derivative searched there: a new level's points join by their
+// index, so the points themselves are copied once, when the search is done.
 class Geordnet {
   public:
     explicit Geordnet(std::vector<Fund>& funde) : funde_(funde) { funde_.reserve(64); }
 
     std::size_t size() const { return anzahl_; }
     Fund& operator[](std::size_t i) { return funde_[ordnung_[i]]; }
+    const Taylor& TaylorBei(std::size_t i) const { return taylor_[ordnung_[i]]; }
 
-    // Takes in the points funde_[anzahl_] onwards, each in an interval of its own between the
-    // points before: sorted ascending and stably, as std::stable_sort on x would.
+    // A new point of level m, found in the interval between the points i - 1 and i (between
+    // -ende and the first for 0, the last and ende for size()); steigung is A(m)'s slope there,
+    // as its narrowing left it.
+    void Dazu(const Fund& f, std::size_t intervall, double steigung) {
+        taylor_[funde_.size()] = {0.0, steigung};
+        intervall_[funde_.size() - anzahl_] = intervall;
+        funde_.push_back(f);
+    }
+
+    // The level is done: werte[i + 1] is its derivative's value at the point i. What is known
+    // at each point so far moves one level down, and the new points join the order.
+    void Einordnen(const std::array<double, kHoechstensFunde + 2>& werte) {
+        for (std::size_t i = 0; i < anzahl_; ++i) {
+            Taylor& t = taylor_[ordnung_[i]];
+            t = {werte[i + 1], t.steigung};
+        }
+        Einordnen();
+    }
+
+    // The new points funde_[anzahl_] onwards join the order: ascending and stable, as
+    // std::stable_sort on x would have it.
     void Einordnen() {
-        const auto kleiner = [this](std::uint16_t a, std::uint16_t b) {
-            return funde_[a].x < funde_[b].x;
-        };
         const std::size_t u = anzahl_;
         const std::size_t neu = funde_.size();
-        for (std::size_t i = u; i < neu; ++i) ordnung_[i] = static_cast<std::uint16_t>(i);
-        for (std::size_t i = u + 1; i < neu; ++i)
-            for (std::size_t j = i; j > u && kleiner(ordnung_[j], ordnung_[j - 1]); --j)
-                std::swap(ordnung_[j], ordnung_[j - 1]);
         const auto anfang = ordnung_.begin();
-        std::merge(anfang, anfang + static_cast<std::ptrdiff_t>(u),
-                   anfang + static_cast<std::ptrdiff_t>(u),
-                   anfang + static_cast<std::ptrdiff_t>(neu), hilfe_.begin(), kleiner);
+        if (ImIntervall()) {
+            // Each goes before the point that ends its interval, in the order found.
+            std::size_t k = u;
+            for (std::size_t i = 0; i <= u; ++i) {
+                for (; k < neu && intervall_[k - u] == i; ++k)
+                    hilfe_[i + k - u] = static_cast<std::uint16_t>(k);
+                if (i < u) hilfe_[i + k - u] = ordnung_[i];
+            }
+        } else {
+            const auto kleiner = [this](std::uint16_t a, std::uint16_t b) {
+                return funde_[a].x < funde_[b].x;
+            };
+            for (std::size_t i = u; i < neu; ++i) ordnung_[i] = static_cast<std::uint16_t>(i);
+            for (std::size_t i = u + 1; i < neu; ++i)
+                for (std::size_t j = i; j > u && kleiner(ordnung_[j], ordnung_[j - 1]); --j)
+                    std::swap(ordnung_[j], ordnung_[j - 1]);
+            std::merge(anfang, anfang + static_cast<std::ptrdiff_t>(u),
+                       anfang + static_cast<std::ptrdiff_t>(u),
+                       anfang + static_cast<std::ptrdiff_t>(neu), hilfe_.begin(), kleiner);
+        }
         std::copy(hilfe_.begin(), hilfe_.begin() + static_cast<std::ptrdiff_t>(neu), anfang);
         anzahl_ = neu;
     }
@@ -243,17 +278,31 @@ class Geordnet {
     }
 
   private:
+    // Every new point lies in its interval as the order by x sees it: not before its left end,
+    // and before its right one. A snap can move a point onto an end, or past it.
+    bool ImIntervall() const {
+        for (std::size_t k = anzahl_; k < funde_.size(); ++k) {
+            const std::size_t i = intervall_[k - anzahl_];
+            const double x = funde_[k].x;
+            if (i > 0 && x < funde_[ordnung_[i - 1]].x) return false;
+            if (i < anzahl_ && !(x < funde_[ordnung_[i]].x)) return false;
+        }
+        return true;
+    }
+
     std::vector<Fund>& funde_;
     std::size_t anzahl_ = 0;
     std::array<std::uint16_t, kHoechstensFunde> ordnung_;
     std::array<std::uint16_t, kHoechstensFunde> hilfe_;
+    std::array<std::size_t, kHoechstensFunde> intervall_;
+    std::array<Taylor, kHoechstensFunde> taylor_;
 };
 
 // The first point of the narrowing in the interval between the ends j and j + 1 of level m
 // (-ende, the points so far, ende), A(m)'s values wa and wb there. Next to a point of the
 // levels above, A(m)'s Taylor polynomial of degree 2 there, which the levels above have all but
-// computed, crosses 0 close to the zero: in an inner interval from the end where it crosses
-// nearer, in an outer one from its point. Where it does not cross inside, an inner interval
+// computed, crosses 0 close to the zero: from the end where the value is smaller, which as a rule
+// lies nearer the zero, else from the other. Where it does not cross inside, an inner interval
 // starts where the line through its ends' values crosses 0, and an outer one, reaching out to an
 // interval end e beyond all zeros of the higher derivatives, at Laguerre's step from e, which
 // from outside all zeros lands next to the outermost one.
@@ -262,10 +311,10 @@ double Anfang(const Suche& s, Geordnet& funde, int m, std::size_t j, double wa, 
     const double a = j == 0 ? -s.ende : funde[j - 1].x;
     const double b = j == u ? s.ende : funde[j].x;
     const auto drin = [a, b](double x) { return a < x && x < b; };
-    // From the end where the value is smaller, which as a rule lies nearer the zero; from the
-    // other where that polynomial does not cross 0 inside.
-    const auto vonA = [&] { return j == 0 ? kOffen : TaylorNull(funde[j - 1], m, wa, 1); };
-    const auto vonB = [&] { return j == u ? kOffen : TaylorNull(funde[j], m, wb, -1); };
+    const auto vonA = [&] {
+        return j == 0 ? kOffen : TaylorNull(a, wa, funde.TaylorBei(j - 1), 1);
+    };
+    const auto vonB = [&] { return j == u ? kOffen : TaylorNull(b, wb, funde.TaylorBei(j), -1); };
     const bool zuerstA = j != 0 && (j == u || std::fabs(wa) <= std::fabs(wb));
     if (const double x = zuerstA ? vonA() : vonB(); drin(x)) return x;
     if (const double x = zuerstA ? vonB() : vonA(); drin(x)) return x;
@@ -289,8 +338,8 @@ void Ebenen(Suche& s) {
     const double linear =
         numerik::AlsDouble(numerik::Durch(numerik::Minus(lin.k[0]), lin.k[1])) + 0.0;
     if (std::isfinite(linear))
-        s.funde.push_back(
-            {linear, n - 1, {linear, linear, 0, 0, linear}, linear, kUngefragt, lin.k[1].hi});
+        funde.Dazu({linear, n - 1, {linear, linear, 0, 0, linear}, linear, kUngefragt}, 0,
+                   lin.k[1].hi);
     funde.Einordnen();
     for (int m = n - 2; m >= 0; --m) {
         const Ableitung& a = s.Abl(m);
@@ -313,7 +362,6 @@ void Ebenen(Suche& s) {
             const double w = numerik::Naeherungswert(a, f.x);
             vorzeichen[j] = numerik::SicheresVorzeichen(a, f.x, sicherheit, w);
             werte[j] = w;
-            f.werte[static_cast<std::size_t>(m)] = w;
             if (std::fabs(w) > klar) f.null[static_cast<std::size_t>(m)] = 0;
         }
         for (std::size_t j = 0; j + 1 < enden; ++j) {
@@ -329,9 +377,9 @@ void Ebenen(Suche& s) {
                 const double hi = j == u ? s.ende : s.Ende(funde[j], ganz);
                 x = numerik::PunktGefangen(a, x, lo, hi);
             }
-            s.funde.push_back({x, m, h, x == h.m ? kOffen : x, kUngefragt, steigung});
+            funde.Dazu({x, m, h, x == h.m ? kOffen : x, kUngefragt}, j, steigung);
         }
-        funde.Einordnen();
+        funde.Einordnen(werte);
     }
     funde.Sortieren();
 }
