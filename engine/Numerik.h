@@ -134,18 +134,25 @@ inline Zwei DurchGanzzahl(double c, double f) {
     return SchnelleZweiSumme(q, ((c - p.hi) - p.lo) / f);
 }
 
-// The j-th derivative of c (degree grad), whose coefficients lie within abstand of the term's.
+// The j-th derivative of c (degree grad), whose coefficients lie within abstand of the term's,
+// written into a where it is formed (the search forms ten at a time); a's coefficients above its
+// degree are 0.
+inline void AbleitungVon(const std::array<double, 10>& c, const std::array<double, 10>& abstand,
+                         int grad, int j, Ableitung& a) {
+    a.grad = grad - j;
+    const auto& faktor = kAbleitungsfaktor[static_cast<std::size_t>(j)];
+    for (int i = 0; i < 10; ++i) {
+        const auto u = static_cast<std::size_t>(i);
+        const auto v = static_cast<std::size_t>(i + j);
+        a.k[u] = i <= a.grad ? MalGanzzahl(c[v], faktor[u]) : Zwei{};
+        a.rauschen[u] = i <= a.grad ? abstand[v] * faktor[u] : 0.0;
+    }
+}
+
 inline Ableitung AbleitungVon(const std::array<double, 10>& c,
                               const std::array<double, 10>& abstand, int grad, int j) {
     Ableitung a;
-    a.grad = grad - j;
-    const auto& faktor = kAbleitungsfaktor[static_cast<std::size_t>(j)];
-    for (int i = 0; i <= a.grad; ++i) {
-        const auto u = static_cast<std::size_t>(i);
-        const auto v = static_cast<std::size_t>(i + j);
-        a.k[u] = MalGanzzahl(c[v], faktor[u]);
-        a.rauschen[u] = abstand[v] * faktor[u];
-    }
+    AbleitungVon(c, abstand, grad, j, a);
     return a;
 }
 

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "engine/Numerik.h"
@@ -79,10 +80,9 @@ struct Suche {
         return nahe ? Genau(f) : f.x;
     }
 
-    // numerik::KlarSchranke of A(j) for the brackets of all points found so far (each widened to
-    // hold its point): where A(j)'s value at one of them is larger than twice this, it is larger
-    // than twice that point's own bound, and A(j) is clearly beyond its noise there.
-    double KlarSchranke(int j) const {
+    // How far the brackets of all points found so far reach (each widened to hold its point):
+    // the largest |x| in them and the widest.
+    std::pair<double, double> Reichweite() const {
         double X = 0.0;
         double breite = 0.0;
         for (const Fund& f : funde) {
@@ -91,7 +91,14 @@ struct Suche {
             X = std::max({X, std::fabs(lo), std::fabs(hi)});
             breite = std::max(breite, hi - lo);
         }
-        return numerik::KlarSchranke(Abl(j), X, breite);
+        return {X, breite};
+    }
+
+    // numerik::KlarSchranke of A(j) for those brackets: where A(j)'s value at one of the points
+    // is larger than twice this, it is larger than twice that point's own bound, and A(j) is
+    // clearly beyond its noise there.
+    double KlarSchranke(int j, std::pair<double, double> reichweite) const {
+        return numerik::KlarSchranke(Abl(j), reichweite.first, reichweite.second);
     }
 
     // A(j) vanishes at f's point: it is a bracketed zero of A(j), or A(j)'s value at the point

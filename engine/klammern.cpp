@@ -356,7 +356,7 @@ void Ebenen(Suche& s) {
         werte[0] = werte[u + 1] = 0.0;
         // A(m)'s value at each point so far also answers Suche::Null(f, m) where it clears the
         // quick noise test's bound taken for all their brackets at once.
-        const double klar = 2.0 * s.KlarSchranke(m);
+        const double klar = 2.0 * s.KlarSchranke(m, s.Reichweite());
         for (std::size_t j = 1; j <= u; ++j) {
             Fund& f = funde[j - 1];
             const double w = numerik::Naeherungswert(a, f.x);

@@ -252,10 +252,11 @@ std::vector<Stelle> Gesucht(const PolynomT& P) {
     if (!(r <= kGroessteZahl)) r = kGroessteZahl;
     s.ende = std::min(r + r * kJenseits, kGroessteZahl);
     for (int j = 0; j <= n - 1; ++j)
-        s.A[static_cast<std::size_t>(j)] = numerik::AbleitungVon(f.Koeff, abstand, n, j);
+        numerik::AbleitungVon(f.Koeff, abstand, n, j, s.A[static_cast<std::size_t>(j)]);
     suche::Ebenen(s);
+    const auto reichweite = s.Reichweite();
     for (int j = 0; j <= std::min(2, n - 1); ++j)
-        s.klar[static_cast<std::size_t>(j)] = 2.0 * s.KlarSchranke(j);
+        s.klar[static_cast<std::size_t>(j)] = 2.0 * s.KlarSchranke(j, reichweite);
 
     std::vector<Stelle> stellen;
     stellen.reserve(s.funde.size());
