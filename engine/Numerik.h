@@ -186,8 +186,8 @@ inline int SicheresVorzeichen(const Ableitung& a, double x) {
     const double ax = std::fabs(x);
     for (int i = n - 1; i >= 0; --i) {
         const double c = a.k[static_cast<std::size_t>(i)].hi;
-        s = s * x + c;
-        g = g * ax + std::fabs(c);
+        s = MalPlus(s, x, c);
+        g = MalPlus(g, ax, std::fabs(c));
     }
     if (std::fabs(s) > kSicher[static_cast<std::size_t>(n)] * g || std::isinf(s))
         return (s > 0.0) - (s < 0.0);
@@ -206,7 +206,7 @@ inline double Sicherheit(const Ableitung& a, double X) {
 // a's value at x by Horner's rule in Double on the high parts.
 inline double Naeherungswert(const Ableitung& a, double x) {
     double s = a.k[static_cast<std::size_t>(a.grad)].hi;
-    for (int i = a.grad - 1; i >= 0; --i) s = s * x + a.k[static_cast<std::size_t>(i)].hi;
+    for (int i = a.grad - 1; i >= 0; --i) s = MalPlus(s, x, a.k[static_cast<std::size_t>(i)].hi);
     return s;
 }
 
@@ -296,9 +296,9 @@ inline double NaeherungMitGroesse(const Ableitung& a, double x, double& steigung
     const double ax = std::fabs(x);
     for (int i = n - 1; i >= 0; --i) {
         const double c = a.k[static_cast<std::size_t>(i)].hi;
-        d = d * x + s;
-        s = s * x + c;
-        g = g * ax + std::fabs(c);
+        d = MalPlus(d, x, s);
+        s = MalPlus(s, x, c);
+        g = MalPlus(g, ax, std::fabs(c));
     }
     steigung = d;
     groesse = g;
