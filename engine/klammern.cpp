@@ -6,11 +6,9 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <cstdint>
-#include <utility>
-#include <vector>
 
 #include "engine/Dienste.h"
+#include "engine/Geordnet.h"
 #include "engine/Numerik.h"
 #include "engine/Suchstand.h"
 #include "framework/Text.h"
@@ -175,22 +173,6 @@ double Eingeengt(Halbierung& h, const Ableitung& a, double anfang) {
     }
     return steigung;
 }
-// Each level at most doubles the points so far, plus one: a new point lies in an interval of its
-// own between the points before (each sign change of the level is one, and with all signs sure a
-// level has no more of them than its degree: the doubling only bounds what wrong signs next to
-// a zero of high multiplicity could add). So no search holds more than 2^9 - 1 points, and
-// the level's interval ends fit in fixed arrays.
-constexpr std::size_t kHoechstensFunde = 511;
-
-// What the levels above know of the derivative A(m) being searched, at one of their points: its
-// slope A(m + 1) and curvature A(m + 2) there. Each is 0 at a zero of its own, the curvature at a
-// zero of A(m + 1) is the slope its narrowing left, and the others are the values the levels
-// took for their signs (Horner's rule in Double, only to aim a point).
-struct Taylor {
-    double steigung;
-    double kruemmung;
-};
-
 // Where A(m)'s Taylor polynomial of degree 2 at x first crosses 0 from x in the direction
 // richtung (1 or -1), from A(m)'s value w there. NaN where it does not cross 0 that way.
 double TaylorNull(double x, double w, const Taylor& t, int richtung) {
@@ -208,95 +190,6 @@ double TaylorNull(double x, double w, const Taylor& t, int richtung) {
     }
     return schritt > 0.0 ? x + richtung * schritt : kOffen;
 }
-
-// The points of a search in the order they were found, their order by x, and beside each what
-// the levels above know of the derivative searched there: a new level's points join by their
-// index, so the points themselves are copied once, when the search is done.
-class Geordnet {
-  public:
-    explicit Geordnet(std::vector<Fund>& funde) : funde_(funde) { funde_.reserve(64); }
-
-    std::size_t size() const { return anzahl_; }
-    Fund& operator[](std::size_t i) { return funde_[ordnung_[i]]; }
-    const Taylor& TaylorBei(std::size_t i) const { return taylor_[ordnung_[i]]; }
-
-    // A new point of level m, found in the interval between the points i - 1 and i (between
-    // -ende and the first for 0, the last and ende for size()); steigung is A(m)'s slope there,
-    // as its narrowing left it.
-    void Dazu(const Fund& f, std::size_t intervall, double steigung) {
-        taylor_[funde_.size()] = {0.0, steigung};
-        intervall_[funde_.size() - anzahl_] = intervall;
-        funde_.push_back(f);
-    }
-
-    // The level is done: werte[i + 1] is its derivative's value at the point i. What is known
-    // at each point so far moves one level down, and the new points join the order.
-    void Einordnen(const std::array<double, kHoechstensFunde + 2>& werte) {
-        for (std::size_t i = 0; i < anzahl_; ++i) {
-            Taylor& t = taylor_[ordnung_[i]];
-            t = {werte[i + 1], t.steigung};
-        }
-        Einordnen();
-    }
-
-    // The new points funde_[anzahl_] onwards join the order: ascending and stable, as
-    // std::stable_sort on x would have it.
-    void Einordnen() {
-        const std::size_t u = anzahl_;
-        const std::size_t neu = funde_.size();
-        const auto anfang = ordnung_.begin();
-        if (ImIntervall()) {
-            // Each goes before the point that ends its interval, in the order found.
-            std::size_t k = u;
-            for (std::size_t i = 0; i <= u; ++i) {
-                for (; k < neu && intervall_[k - u] == i; ++k)
-                    hilfe_[i + k - u] = static_cast<std::uint16_t>(k);
-                if (i < u) hilfe_[i + k - u] = ordnung_[i];
-            }
-        } else {
-            const auto kleiner = [this](std::uint16_t a, std::uint16_t b) {
-                return funde_[a].x < funde_[b].x;
-            };
-            for (std::size_t i = u; i < neu; ++i) ordnung_[i] = static_cast<std::uint16_t>(i);
-            for (std::size_t i = u + 1; i < neu; ++i)
-                for (std::size_t j = i; j > u && kleiner(ordnung_[j], ordnung_[j - 1]); --j)
-                    std::swap(ordnung_[j], ordnung_[j - 1]);
-            std::merge(anfang, anfang + static_cast<std::ptrdiff_t>(u),
-                       anfang + static_cast<std::ptrdiff_t>(u),
-                       anfang + static_cast<std::ptrdiff_t>(neu), hilfe_.begin(), kleiner);
-        }
-        std::copy(hilfe_.begin(), hilfe_.begin() + static_cast<std::ptrdiff_t>(neu), anfang);
-        anzahl_ = neu;
-    }
-
-    // The points in their order, in place of those in the order found.
-    void Sortieren() {
-        std::vector<Fund> sortiert;
-        sortiert.reserve(anzahl_);
-        for (std::size_t i = 0; i < anzahl_; ++i) sortiert.push_back((*this)[i]);
-        funde_.swap(sortiert);
-    }
-
-  private:
-    // Every new point lies in its interval as the order by x sees it: not before its left end,
-    // and before its right one. A snap can move a point onto an end, or past it.
-    bool ImIntervall() const {
-        for (std::size_t k = anzahl_; k < funde_.size(); ++k) {
-            const std::size_t i = intervall_[k - anzahl_];
-            const double x = funde_[k].x;
-            if (i > 0 && x < funde_[ordnung_[i - 1]].x) return false;
-            if (i < anzahl_ && !(x < funde_[ordnung_[i]].x)) return false;
-        }
-        return true;
-    }
-
-    std::vector<Fund>& funde_;
-    std::size_t anzahl_ = 0;
-    std::array<std::uint16_t, kHoechstensFunde> ordnung_;
-    std::array<std::uint16_t, kHoechstensFunde> hilfe_;
-    std::array<std::size_t, kHoechstensFunde> intervall_;
-    std::array<Taylor, kHoechstensFunde> taylor_;
-};
 
 // The first point of the narrowing in the interval between the ends j and j + 1 of level m
 // (-ende, the points so far, ende), A(m)'s values wa and wb there. Next to a point of the
