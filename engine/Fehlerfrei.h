@@ -25,8 +25,11 @@ constexpr double Gamma(int k) {
 // an error bound: fused where the engine is built for a machine with the instruction (one
 // rounding in place of two, and half the time on the chain of multiplications and additions that
 // Horner's rule is), else as written. The bounds, taken for two roundings a step, hold for both.
+// The build decides once for every file that includes this (VEMTARIX_HORNER_FMA, set by the
+// engine's target for all that link it), so the inline functions built on it are the same
+// everywhere.
 inline double MalPlus(double a, double b, double c) {
-#ifdef __FMA__
+#if VEMTARIX_HORNER_FMA
     return std::fma(a, b, c);
 #else
     return a * b + c;

@@ -12,11 +12,11 @@
 
 namespace suche {
 
-// Each level at most doubles the points so far, plus one: a new point lies in an interval of its
-// own between the points before (each sign change of the level is one, and with all signs sure a
-// level has no more of them than its degree: the doubling only bounds what wrong signs next to
-// a zero of high multiplicity could add). So no search holds more than 2^9 - 1 points, and
-// the level's interval ends fit in fixed arrays.
+// A level finds at most one point in each interval between the points before it (and the
+// interval ends), so it at most doubles them, plus one; from the one zero of the linear
+// derivative, eight levels of a polynomial of degree 9 hold at most 2^9 - 1 points, and the
+// level's interval ends fit in fixed arrays. (A level has no more sign changes than its degree
+// where all its signs are sure; the bound holds however its signs fall.)
 constexpr std::size_t kHoechstensFunde = 511;
 
 // What the levels above know of the derivative A(m) being searched, at one of their points: its
@@ -29,14 +29,16 @@ struct Taylor {
 };
 
 // The points of a search in the order they were found, their order by x, and beside each what
-// the levels above know of the derivative searched there: a new level's points join by their
-// index, so the points themselves are copied once, when the search is done.
+// the levels above know of the derivative searched there: a new level's points join the order by
+// their index, so a point is copied only when it is found and once more, into its place, when
+// the search is done.
 class Geordnet {
   public:
     explicit Geordnet(std::vector<Fund>& funde) : funde_(funde) { funde_.reserve(64); }
 
     std::size_t size() const { return anzahl_; }
     Fund& operator[](std::size_t i) { return funde_[ordnung_[i]]; }
+    const Fund& operator[](std::size_t i) const { return funde_[ordnung_[i]]; }
     const Taylor& TaylorBei(std::size_t i) const { return taylor_[ordnung_[i]]; }
 
     // A new point of level m, found in the interval between the points i - 1 and i (between
@@ -48,14 +50,14 @@ class Geordnet {
         funde_.push_back(f);
     }
 
-    // The level is done: werte[i + 1] is its derivative's value at the point i. What is known
-    // at each point so far moves one level down, and the new points join the order.
-    void Einordnen(const std::array<double, kHoechstensFunde + 2>& werte) {
+    // The level is done, werte[i + 1] its derivative's value at the point i before it: what is
+    // known at each of those points moves one level down (the next level's slope there is this
+    // level's value, its curvature this level's slope).
+    void Absteigen(const std::array<double, kHoechstensFunde + 2>& werte) {
         for (std::size_t i = 0; i < anzahl_; ++i) {
             Taylor& t = taylor_[ordnung_[i]];
             t = {werte[i + 1], t.steigung};
         }
-        Einordnen();
     }
 
     // The new points funde_[anzahl_] onwards join the order: ascending and stable, as
@@ -97,11 +99,13 @@ class Geordnet {
     }
 
   private:
-    // Every new point lies in its interval as the order by x sees it: not before its left end,
-    // and before its right one. A snap can move a point onto an end, or past it.
+    // The new points lie in intervals of their own, in the order found, and each in its
+    // interval as the order by x sees it: not before its left end, and before its right one. A
+    // snap can move a point onto an end, or past it.
     bool ImIntervall() const {
         for (std::size_t k = anzahl_; k < funde_.size(); ++k) {
             const std::size_t i = intervall_[k - anzahl_];
+            if (k > anzahl_ && !(intervall_[k - anzahl_ - 1] < i)) return false;
             const double x = funde_[k].x;
             if (i > 0 && x < funde_[ordnung_[i - 1]].x) return false;
             if (i < anzahl_ && !(x < funde_[ordnung_[i]].x)) return false;

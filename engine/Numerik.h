@@ -135,8 +135,8 @@ inline Zwei DurchGanzzahl(double c, double f) {
 }
 
 // The j-th derivative of c (degree grad), whose coefficients lie within abstand of the term's,
-// written into a where it is formed (the search forms ten at a time); a's coefficients above its
-// degree are 0.
+// written into a where it is formed (the search forms up to nine at a time); a's coefficients
+// above its degree are 0.
 inline void AbleitungVon(const std::array<double, 10>& c, const std::array<double, 10>& abstand,
                          int grad, int j, Ableitung& a) {
     a.grad = grad - j;
@@ -175,10 +175,11 @@ inline constexpr std::array<double, 10> kSicher = [] {
 }();
 
 // The sign of the exact value at x. Horner's rule in Double on the high parts is off by at most
-// gamma(2n) of sum |k_i x^i| (Higham), the low parts by u of it, and the size summed beside the
-// value is itself off by gamma(n) at most: where the value is larger than gamma(2n + 2) of that
-// size, its sign is sure, and that holds everywhere but next to a zero. There the compensated
-// value decides, which keeps the sign where terms of 1e16 sum to values of order 1.
+// gamma(2n) of sum |k_i x^i| (Higham; gamma(n) where its steps are fused), the low parts by u of
+// it, and the size summed beside the value is itself off by as much: where the value is larger
+// than gamma(2n + 2) of that size, its sign is sure, and that holds everywhere but next to a zero.
+// There the compensated value decides, which keeps the sign where terms of 1e16 sum to values of
+// order 1.
 inline int SicheresVorzeichen(const Ableitung& a, double x) {
     const int n = a.grad;
     double s = a.k[static_cast<std::size_t>(n)].hi;
@@ -317,9 +318,10 @@ inline double WertUndSteigung(const Ableitung& a, double x, double& steigung, bo
 // The zero of a in the bracket [lo, hi] with the sign vlo at lo (and the other sign, or 0, at
 // hi), from x in it: Newton's method, with a halving of the bracket wherever a step would leave
 // it or would not halve the last step, so it ends in every bracket and is quick next to a simple
-// zero. Values are taken in Double while their sign is sure, then compensated. A step of a few
-// units in the last place from a compensated value lands on the Double next to the zero (the
-// step's own error is far below a unit there), which is taken as it is.
+// zero. The first value is compensated (x lies next to the zero, where Double can hardly tell
+// the sign), the others are taken in Double while their sign is sure, else compensated. A step
+// of a few units in the last place from a compensated value lands on the Double next to the zero
+// (the step's own error is far below a unit there), which is taken as it is.
 inline double Eingegrenzt(const Ableitung& a, double x, double lo, double hi, int vlo) {
     double letzter = 2.0 * (hi - lo);
     for (int i = 0; i < 2 * kNewtonSchritte + 120; ++i) {

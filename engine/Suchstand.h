@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
-#include <utility>
 #include <vector>
 
 #include "engine/Numerik.h"
@@ -81,8 +80,12 @@ struct Suche {
     }
 
     // How far the brackets of all points found so far reach (each widened to hold its point):
-    // the largest |x| in them and the widest.
-    std::pair<double, double> Reichweite() const {
+    // the largest |x| in them, and the widest.
+    struct Reichweite {
+        double X;
+        double breite;
+    };
+    Reichweite Weite() const {
         double X = 0.0;
         double breite = 0.0;
         for (const Fund& f : funde) {
@@ -97,8 +100,8 @@ struct Suche {
     // numerik::KlarSchranke of A(j) for those brackets: where A(j)'s value at one of the points
     // is larger than twice this, it is larger than twice that point's own bound, and A(j) is
     // clearly beyond its noise there.
-    double KlarSchranke(int j, std::pair<double, double> reichweite) const {
-        return numerik::KlarSchranke(Abl(j), reichweite.first, reichweite.second);
+    double KlarSchranke(int j, Reichweite r) const {
+        return numerik::KlarSchranke(Abl(j), r.X, r.breite);
     }
 
     // A(j) vanishes at f's point: it is a bracketed zero of A(j), or A(j)'s value at the point

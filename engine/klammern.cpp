@@ -140,11 +140,11 @@ double Eingeengt(Halbierung& h, const Ableitung& a, double anfang) {
         if (!(h.b - h.a > numerik::kBreite)) {
             // Where the point beyond closed the bracket, Newton's point before it lies next to
             // the zero, closer than either end: the polish starts there. Where the value's last
-            // bits pointed that step out of the bracket, the end it was taken from is nearer to
-            // the zero than the point beyond.
+            // bits pointed that step out of the bracket, the end it was taken from, if it still
+            // is one, is nearer to the zero than the point beyond.
             if (h.a < ziel && ziel < h.b) {
                 h.m = ziel;
-            } else if (!std::isnan(ziel)) {
+            } else if (!std::isnan(ziel) && (vorher == h.a || vorher == h.b)) {
                 h.m = vorher;
             }
             return steigung;
@@ -199,7 +199,7 @@ double TaylorNull(double x, double w, const Taylor& t, int richtung) {
 // starts where the line through its ends' values crosses 0, and an outer one, reaching out to an
 // interval end e beyond all zeros of the higher derivatives, at Laguerre's step from e, which
 // from outside all zeros lands next to the outermost one.
-double Anfang(const Suche& s, Geordnet& funde, int m, std::size_t j, double wa, double wb) {
+double Anfang(const Suche& s, const Geordnet& funde, int m, std::size_t j, double wa, double wb) {
     const std::size_t u = funde.size();
     const double a = j == 0 ? -s.ende : funde[j - 1].x;
     const double b = j == u ? s.ende : funde[j].x;
@@ -249,7 +249,7 @@ void Ebenen(Suche& s) {
         werte[0] = werte[u + 1] = 0.0;
         // A(m)'s value at each point so far also answers Suche::Null(f, m) where it clears the
         // quick noise test's bound taken for all their brackets at once.
-        const double klar = 2.0 * s.KlarSchranke(m, s.Reichweite());
+        const double klar = 2.0 * s.KlarSchranke(m, s.Weite());
         for (std::size_t j = 1; j <= u; ++j) {
             Fund& f = funde[j - 1];
             const double w = numerik::Naeherungswert(a, f.x);
@@ -272,7 +272,8 @@ void Ebenen(Suche& s) {
             }
             funde.Dazu({x, m, h, x == h.m ? kOffen : x, kUngefragt}, j, steigung);
         }
-        funde.Einordnen(werte);
+        funde.Absteigen(werte);
+        funde.Einordnen();
     }
     funde.Sortieren();
 }

@@ -254,7 +254,7 @@ std::vector<Stelle> Gesucht(const PolynomT& P) {
     for (int j = 0; j <= n - 1; ++j)
         numerik::AbleitungVon(f.Koeff, abstand, n, j, s.A[static_cast<std::size_t>(j)]);
     suche::Ebenen(s);
-    const auto reichweite = s.Reichweite();
+    const Suche::Reichweite reichweite = s.Weite();
     for (int j = 0; j <= std::min(2, n - 1); ++j)
         s.klar[static_cast<std::size_t>(j)] = 2.0 * s.KlarSchranke(j, reichweite);
 
@@ -287,14 +287,14 @@ bool polynom::FindeKP(const PolynomT& P, std::vector<double>& KP, std::vector<do
         }
         return false;
     }
-    // The counted arrays: the count first, then the points.
-    KP.assign(1, 0.0);
+    // The counted arrays, the count first, then the points: KP whole before NS, so that where
+    // both name one array it ends as NS, as assigning them one after the other would leave it.
+    const std::vector<Stelle> stellen = KritischeStellen(P);
+    KP.assign(1, static_cast<double>(stellen.size()));
+    for (const Stelle& st : stellen) KP.push_back(st.x);
     NS.assign(1, 0.0);
-    for (const Stelle& st : KritischeStellen(P)) {
-        KP.push_back(st.x);
+    for (const Stelle& st : stellen)
         if (st.nullstelle) NS.push_back(st.x);
-    }
-    KP[0] = static_cast<double>(KP.size() - 1);
     NS[0] = static_cast<double>(NS.size() - 1);
     return true;
 }

@@ -86,6 +86,14 @@ TEST_F(EngineSuche, CriticalPointsAndZeros) {
     }
 }
 
+// Given one array for both, the search leaves the zeros' counted array in it, whole, as
+// assigning the two one after the other would.
+TEST_F(EngineSuche, OneArrayForBothEndsAsTheZeros) {
+    std::vector<double> beide = {7, 7};
+    EXPECT_TRUE(polynom::FindeKP(P({0, -1, 0, 1}), beide, beide));
+    EXPECT_EQ(beide, (std::vector<double>{3, -1, 0, 1}));
+}
+
 // Every digit written of a zero is right: an irrational zero is the Double nearest to it, not
 // some point within the bisection's 1e-11 of it, and the critical points hold it alike.
 TEST_F(EngineSuche, ZerosAreTheNearestDoubles) {
