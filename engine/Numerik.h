@@ -174,6 +174,12 @@ inline constexpr std::array<double, 10> kSicher = [] {
     return t;
 }();
 
+// Whether s, a's value at some x by Horner's rule in Double on the high parts, has the sign of the
+// exact value there, by the size g summed beside it (SicheresVorzeichen below says why).
+inline bool Sicher(const Ableitung& a, double s, double g) {
+    return std::fabs(s) > kSicher[static_cast<std::size_t>(a.grad)] * g || std::isinf(s);
+}
+
 // The sign of the exact value at x. Horner's rule in Double on the high parts is off by at most
 // gamma(2n) of sum |k_i x^i| (Higham; gamma(n) where its steps are fused), the low parts by u of
 // it, and the size summed beside the value is itself off by as much: where the value is larger
@@ -190,8 +196,7 @@ inline int SicheresVorzeichen(const Ableitung& a, double x) {
         s = MalPlus(s, x, c);
         g = MalPlus(g, ax, std::fabs(c));
     }
-    if (std::fabs(s) > kSicher[static_cast<std::size_t>(n)] * g || std::isinf(s))
-        return (s > 0.0) - (s < 0.0);
+    if (Sicher(a, s, g)) return (s > 0.0) - (s < 0.0);
     const double w = KompensiertHorner(a.k, n, x).wert;
     return (w > 0.0) - (w < 0.0);
 }
@@ -311,7 +316,7 @@ inline double NaeherungMitGroesse(const Ableitung& a, double x, double& steigung
 inline double WertUndSteigung(const Ableitung& a, double x, double& steigung, bool& genau) {
     double g = 0.0;
     const double s = NaeherungMitGroesse(a, x, steigung, g);
-    genau = !(std::fabs(s) > kSicher[static_cast<std::size_t>(a.grad)] * g);
+    genau = !Sicher(a, s, g);
     return genau ? KompensiertHorner(a.k, a.grad, x, steigung).wert : s;
 }
 
@@ -326,8 +331,6 @@ inline double Eingegrenzt(const Ableitung& a, double x, double lo, double hi, in
     double letzter = 2.0 * (hi - lo);
     for (int i = 0; i < 2 * kNewtonSchritte + 120; ++i) {
         double steigung = 0.0;
-        // The first point lies next to the zero, where Horner's rule in Double can hardly tell
-        // the sign: its value is taken compensated at once.
         bool genau = i == 0;
         const double v = genau ? KompensiertHorner(a.k, a.grad, x, steigung).wert
                                : WertUndSteigung(a, x, steigung, genau);

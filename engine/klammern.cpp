@@ -60,16 +60,6 @@ void Halbieren(Halbierung& h, Zeichen vorzeichen) {
     for (int n = 0; Weiter(h, n); ++n) Schritt(h, vorzeichen(h.m));
 }
 
-// a's value at x with its slope, by Horner's rule in Double on the high parts, and whether its
-// sign is sure there: the bound of numerik::SicheresVorzeichen, gamma(2n + 2) of the size
-// sum |k_i x^i| summed beside it, is cleared. The value aims the next point.
-double Naeherung(const Ableitung& a, double x, double& steigung, bool& sicher) {
-    double g = 0.0;
-    const double s = numerik::NaeherungMitGroesse(a, x, steigung, g);
-    sicher = std::fabs(s) > numerik::kSicher[static_cast<std::size_t>(a.grad)] * g || std::isinf(s);
-    return s;
-}
-
 // Laguerre's step from x, with a's value and first two derivatives by Horner's rule in Double on
 // the high parts (only to aim a point): where all zeros are real and x lies beyond them, it lands
 // between x and the nearest zero, next to that zero, and on it for a quadratic. NaN where the
@@ -121,12 +111,12 @@ double Eingeengt(Halbierung& h, const Ableitung& a, double anfang) {
     for (int n = 0; n < kMaxDurchlaeufe; ++n) {
         if (!(h.a < x && x < h.b)) return steigung;
         h.m = x;
-        bool sicher = false;
-        const double wert = Naeherung(a, x, steigung, sicher);
+        double groesse = 0.0;
+        const double wert = numerik::NaeherungMitGroesse(a, x, steigung, groesse);
         // The sign as numerik::SicheresVorzeichen(a, x) takes it, from the same sums: Horner's
         // rule where its bound is cleared, else the compensated value.
         int v = (wert > 0.0) - (wert < 0.0);
-        if (!sicher) {
+        if (!numerik::Sicher(a, wert, groesse)) {
             const double genau = numerik::KompensiertHorner(a.k, a.grad, x).wert;
             v = (genau > 0.0) - (genau < 0.0);
         }
