@@ -263,9 +263,10 @@ inline double KlarSchranke(const Ableitung& a, double X, double breite) {
     return (kSicher[static_cast<std::size_t>(n)] + 4.0 * kEinheit) * g + breite * dg + r;
 }
 
-inline bool KlarUeberRauschen(const Ableitung& a, double x, double lo, double hi) {
+// The test itself, where wert is Naeherungswert(a, x) at a point x of [lo, hi].
+inline bool KlarUeberRauschen(const Ableitung& a, double wert, double lo, double hi) {
     const double X = std::max(std::fabs(lo), std::fabs(hi));
-    return std::fabs(Naeherungswert(a, x)) > 2.0 * KlarSchranke(a, X, hi - lo);
+    return std::fabs(wert) > 2.0 * KlarSchranke(a, X, hi - lo);
 }
 
 // Newton's steps from x towards the zero of a in [lo, hi], each value by compensated Horner. A

@@ -51,12 +51,12 @@ int Normieren(PolynomT& p) {
 
 bool suche::Suche::NullGefragt(Fund& f, int j) const {
     const Ableitung& a = Abl(j);
-    if (j < static_cast<int>(klar.size()) &&
-        std::fabs(numerik::Naeherungswert(a, f.x)) > klar[static_cast<std::size_t>(j)])
+    const double wert = numerik::Naeherungswert(a, f.x);
+    if (j < static_cast<int>(klar.size()) && std::fabs(wert) > klar[static_cast<std::size_t>(j)])
         return false;
     const double lo = std::min(f.klammer.a, f.x);
     const double hi = std::max(f.klammer.b, f.x);
-    return !numerik::KlarUeberRauschen(a, f.x, lo, hi) &&
+    return !numerik::KlarUeberRauschen(a, wert, lo, hi) &&
            (numerik::ImRauschen(a, Genau(f)) || numerik::SicheresVorzeichen(a, f.x) == 0);
 }
 
